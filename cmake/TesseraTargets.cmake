@@ -54,3 +54,25 @@ function(tessera_dist_target target)
     BUILD_RPATH "\$ORIGIN"
     INSTALL_RPATH "\$ORIGIN")
 endfunction()
+
+# tessera_add_library(<target> [DIRECTORY dir]) → a static library of every
+# .cpp file directly in `dir` (default: the current source folder), with the
+# repository root as include root ("config/XmlDocument.h"). Sets
+# TESSERA_LINK_SCOPE in the caller to PUBLIC, or to INTERFACE while the folder
+# has no sources yet, for the caller's target_link_libraries.
+function(tessera_add_library target)
+  cmake_parse_arguments(L "" "DIRECTORY" "" ${ARGN})
+  if(NOT L_DIRECTORY)
+    set(L_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR})
+  endif()
+  file(GLOB sources CONFIGURE_DEPENDS ${L_DIRECTORY}/*.cpp)
+  if(sources)
+    add_library(${target} STATIC ${sources})
+    set(scope PUBLIC)
+  else()
+    add_library(${target} INTERFACE)
+    set(scope INTERFACE)
+  endif()
+  target_include_directories(${target} ${scope} ${PROJECT_SOURCE_DIR})
+  set(TESSERA_LINK_SCOPE ${scope} PARENT_SCOPE)
+endfunction()
