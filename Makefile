@@ -61,7 +61,7 @@ test-tsan: $(BUILD)/tsan/build.ninja
 
 $(BUILD)/fuzz/build.ninja:
 	CC=clang CXX=clang++ $(CONFIGURE) -B $(BUILD)/fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DTESSERA_FUZZ=ON -DTESSERA_BUILD_TESTS=OFF -DTESSERA_BUILD_BENCHMARKS=OFF
+	  -DTESSERA_FUZZ=ON -DTESSERA_BUILD_BENCHMARKS=OFF
 
 # `make fuzz FUZZ_SECONDS=300` runs every fuzz target for that long.
 fuzz fuzz-smoke: $(BUILD)/fuzz/build.ninja
