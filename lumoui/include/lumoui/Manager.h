@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include <lumoui/WindowSystem.h>
+
 namespace LumoUI {
 
 // Process-wide settings of the toolkit. The program sets them during start-up,
@@ -34,9 +36,27 @@ public:
     static void SetFontWidth(int pixels);
     static int GetFontWidth();
 
+    static void SetFont(std::wstring name, int pixels);
+
     // Highlight colour of selectable controls, ARGB 0xAARRGGBB.
     static void SetSelectColor(uint32_t argb);
     static uint32_t GetSelectColor();
+
+    // UI language identifier (1033 English, 2052 Simplified Chinese, ...):
+    // text is shaped with the glyph variants of that language. Default 1033.
+    static void SetLanguage(int lcid);
+    static int GetLanguage();
+
+    // Program folder with a trailing slash: skins/ and font/ are under it.
+    // Default: the folder of the running executable.
+    static void SetAppDirectory(std::wstring folder);
+    static std::wstring GetAppDirectory();
+
+    // 1 while Alt and F4 are both down, else 0.
+    static int PreTranslateMessage(MSG* msg);
+    // Runs the message loop until WM_QUIT (Alt+F4 messages are dropped);
+    // returns the quit code.
+    static int MessageLoop();
 };
 
 }
