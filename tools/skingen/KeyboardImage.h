@@ -1,0 +1,13 @@
+#pragma once
+
+#include "Canvas.h"
+#include "Layout.h"
+
+namespace SkinGen {
+
+// The keyboard picture of a layout: a dark case and one keycap per key
+// rectangle, with the key's caption, so the picture and the key items that the
+// program lays over it always agree.
+Surface paint_keyboard(KeyboardLayout const& layout);
+
+}

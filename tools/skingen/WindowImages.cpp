@@ -1,0 +1,115 @@
+#include "Generators.h"
+
+// Backgrounds of windows. Top-level windows are rectangular, so these are
+// opaque to their edges; those drawn as nine-grids keep their edges uniform
+// along their length.
+
+namespace SkinGen {
+
+namespace {
+
+Rgba black_shadow()
+{
+    return rgb(0, 0, 0, 0.35);
+}
+
+void paint_panel(cairo_t* cr, double w, double h, bool accent_top)
+{
+    using namespace Theme;
+    cairo_rectangle(cr, 0, 0, w, h);
+    fill_vertical(cr, 0, h, rgb(17, 24, 35), rgb(11, 16, 23));
+    cairo_rectangle(cr, 0.5, 0.5, w - 1, h - 1);
+    set_colour(cr, accent.with_alpha(0.45));
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+    if (accent_top) {
+        cairo_rectangle(cr, 1, 1, w - 2, 2);
+        set_colour(cr, accent);
+        cairo_fill(cr);
+        cairo_rectangle(cr, 1, 3, w - 2, 26);
+        fill_vertical(cr, 3, 29, accent.with_alpha(0.10), accent.with_alpha(0.0));
+    }
+}
+
+void paint_main(cairo_t* cr)
+{
+    using namespace Theme;
+    double const w = 1280, h = 720, caption = 60;
+    cairo_rectangle(cr, 0, 0, w, h);
+    set_colour(cr, back);
+    cairo_fill(cr);
+
+    // Two wide, faint pools of the accent colour give the flat back some depth.
+    auto pool = [&](double x, double y, double radius, double alpha) {
+        cairo_pattern_t* pattern = cairo_pattern_create_radial(x, y, 0, x, y, radius);
+        cairo_pattern_add_color_stop_rgba(pattern, 0, accent.r, accent.g, accent.b, alpha);
+        cairo_pattern_add_color_stop_rgba(pattern, 1, accent.r, accent.g, accent.b, 0);
+        cairo_rectangle(cr, 0, caption, w, h - caption);
+        cairo_set_source(cr, pattern);
+        cairo_fill(cr);
+        cairo_pattern_destroy(pattern);
+    };
+    pool(w * 0.82, caption, 620, 0.070);
+    pool(w * 0.08, h, 520, 0.045);
+
+    // A fine dot grid, like the plate of a keyboard.
+    set_colour(cr, white.with_alpha(0.028));
+    for (double y = caption + 18; y < h - 4; y += 24)
+        for (double x = 18; x < w - 4; x += 24) {
+            cairo_rectangle(cr, x, y, 1, 1);
+        }
+    cairo_fill(cr);
+
+    cairo_rectangle(cr, 0, 0, w, caption);
+    fill_vertical(cr, 0, caption, rgb(15, 21, 31), rgb(11, 16, 24));
+    cairo_rectangle(cr, 0, caption - 1, w, 1);
+    set_colour(cr, line_soft);
+    cairo_fill(cr);
+    cairo_rectangle(cr, 0, caption, w, 1);
+    set_colour(cr, black_shadow());
+    cairo_fill(cr);
+
+    cairo_rectangle(cr, 0.5, 0.5, w - 1, h - 1);
+    set_colour(cr, accent.with_alpha(0.5));
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+}
+
+}
+
+void add_window_images(ImageList& images, Glyphs const&)
+{
+    using namespace Theme;
+    images.push_back({"bk_main.png", 1, make_image(1280, 720, paint_main),
+        "main window background (drawn at its own size): caption band 0-60, content below"});
+    images.push_back({"bk_prompt.png", 1, make_image(380, 200, [](cairo_t* cr) { paint_panel(cr, 380, 200, true); }),
+        "message box background, nine-grid corner 30"});
+    images.push_back({"bk_dialog.png", 1, make_image(360, 200, [](cairo_t* cr) { paint_panel(cr, 360, 200, true); }),
+        "background of the other dialogs (close behaviour, key assignment), nine-grid corner 30"});
+    images.push_back({"bk_menu.png", 1, make_image(200, 120, [](cairo_t* cr) { paint_panel(cr, 200, 120, false); }),
+        "pop-up menu background, nine-grid corner 30"});
+    images.push_back({"bk_combo_drop.png", 1, make_image(200, 150, [](cairo_t* cr) { paint_panel(cr, 200, 150, false); }),
+        "combo box drop-down background, nine-grid corner 8"});
+
+    images.push_back({"img_tip_bk.png", 1, make_image(190, 100, [](cairo_t* cr) {
+        double const w = 190, h = 100;
+        cairo_rectangle(cr, 0, 0, w, h);
+        fill_vertical(cr, 0, h, rgb(20, 28, 40), rgb(13, 18, 27));
+        cairo_rectangle(cr, 0.5, 0.5, w - 1, h - 1);
+        set_colour(cr, accent.with_alpha(0.7));
+        cairo_set_line_width(cr, 1);
+        cairo_stroke(cr);
+        cairo_rectangle(cr, 10, 30, w - 20, 1);
+        set_colour(cr, line);
+        cairo_fill(cr);
+        // A notch at the bottom centre points at the key the tip belongs to.
+        cairo_move_to(cr, w / 2 - 7, h - 1);
+        cairo_line_to(cr, w / 2, h - 8);
+        cairo_line_to(cr, w / 2 + 7, h - 1);
+        cairo_close_path(cr);
+        set_colour(cr, accent);
+        cairo_fill(cr);
+    }), "key tip window (190 × 100, anchored at its bottom centre); title above the line at y 30"});
+}
+
+}
