@@ -1,0 +1,71 @@
+#include "emulator/firmware/Firmware.h"
+
+#include "emulator/firmware/Type1xxFirmware.h"
+#include "emulator/firmware/Type2xxFirmware.h"
+#include "emulator/firmware/Type3xxFirmware.h"
+
+namespace Tessera::Emulator {
+
+static constexpr std::uint8_t kGetStatus = 0x0E;
+static constexpr std::size_t kReportBytes = 64;
+
+bool has_signature(Bytes const& payload)
+{
+    return byte_at(payload, 0) == 0xAA && byte_at(payload, 1) == 0x55 && byte_at(payload, 2) == 0xCC
+        && byte_at(payload, 3) == 0x33;
+}
+
+std::unique_ptr<Firmware> Firmware::for_device_type(int device_type)
+{
+    if (device_type <= 200)
+        return std::make_unique<Type1xxFirmware>();
+    if (device_type < 300)
+        return std::make_unique<Type2xxFirmware>();
+    return std::make_unique<Type3xxFirmware>();
+}
+
+Bytes Firmware::status_report(Link link) const
+{
+    Bytes reply(kReportBytes, 0);
+    reply[0] = 0xAA;
+    reply[1] = 0x55;
+    reply[2] = 0xCC;
+    reply[3] = 0x33;
+    reply[4] = kGetStatus;
+    bool linked = reachable(link);
+    // A receiver without its keyboard knows no battery level.
+    reply[5] = linked ? static_cast<std::uint8_t>(m_state.battery) : 0;
+    reply[6] = !linked ? 0 : (link == Link::Cable ? 3 : 1);
+    return reply;
+}
+
+std::vector<Bytes> Firmware::output(Link link, Bytes const& report)
+{
+    Bytes payload(report.begin() + (report.empty() ? 0 : 1), report.end());
+    payload.resize(std::max(payload.size(), kReportBytes), 0);
+    if (has_signature(payload) && payload[kCommandOffset] == kGetStatus)
+        return { status_report(link) };
+    if (!reachable(link))
+        return {};
+    return on_output(link, payload);
+}
+
+bool Firmware::set_feature(Link link, Bytes const& report)
+{
+    if (report.empty())
+        return false;
+    if (!reachable(link))
+        return true; // the receiver takes the report but cannot pass it on
+    Bytes padded = report;
+    padded.resize(std::max(padded.size(), std::size_t { 8 }), 0);
+    return on_set_feature(link, padded);
+}
+
+std::optional<Bytes> Firmware::get_feature(Link link, std::uint8_t report_id, std::size_t length)
+{
+    if (length == 0)
+        return std::nullopt;
+    return on_get_feature(link, report_id, length);
+}
+
+}
