@@ -131,7 +131,7 @@ void Server::accept_loop()
     {
         std::lock_guard lock(m_mutex);
         for (auto& connection : m_connections)
-            connection.channel->shutdown();
+            connection.channel->shutdown_reading();
     }
     reap(true);
 }

@@ -71,7 +71,8 @@ Answer ask(LineChannel& channel, std::string const& request)
             continue;
         }
         answer.ok = line->rfind("ok", 0) == 0;
-        answer.value = line->size() > 3 ? line->substr(3) : std::string();
+        auto space = line->find(' ');
+        answer.value = space == std::string::npos ? std::string() : line->substr(space + 1);
         return answer;
     }
     answer.value = "the emulator closed the connection";

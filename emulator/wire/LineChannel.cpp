@@ -141,10 +141,10 @@ bool LineChannel::peer_closed()
     return false;
 }
 
-void LineChannel::shutdown()
+void LineChannel::shutdown_reading()
 {
     if (m_fd >= 0)
-        ::shutdown(m_fd, SHUT_RDWR);
+        ::shutdown(m_fd, SHUT_RD);
 }
 
 void LineChannel::close()

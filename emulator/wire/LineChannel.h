@@ -8,7 +8,7 @@ namespace Tessera::Emulator {
 
 // One end of a Unix stream socket carrying text lines ("\n"-terminated). Owns the descriptor.
 // Lines longer than the limit are refused (the channel is then broken), so neither side buffers
-// without bound. Not thread-safe; one thread uses a channel at a time, except shutdown(),
+// without bound. Not thread-safe; one thread uses a channel at a time, except shutdown_reading(),
 // which another thread may call to wake a blocked reader.
 class LineChannel {
 public:
@@ -36,7 +36,8 @@ public:
     // True when the peer has closed its end (checked without blocking).
     bool peer_closed();
 
-    void shutdown();
+    // Ends the reading side: a blocked read_line returns, answers can still be sent.
+    void shutdown_reading();
     void close();
 
 private:
