@@ -66,8 +66,13 @@ void paint_key(cairo_t* cr, LayoutKey const& key)
     cairo_stroke(cr);
 
     bool const escape = key.name == "Esc";
-    double const size = std::clamp(th * 0.36, 8.0, 13.0);
-    draw_text(cr, legend(key.name), tx + 2, ty, tw - 4, th, size, escape ? accent_light : ink.with_alpha(0.92),
+    // Single characters large, words smaller, as on printed caps; one size per
+    // kind keeps the rows even.
+    std::string const text = legend(key.name);
+    size_t const characters = size_t(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+    bool const word = characters > 1;
+    double const size = std::clamp(th * (word ? 0.30 : 0.40), 8.0, word ? 11.0 : 14.0);
+    draw_text(cr, text, tx + 2, ty, tw - 4, th, size, escape ? accent_light : ink.with_alpha(0.92),
         true, Align::Centre);
 }
 

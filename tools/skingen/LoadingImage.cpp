@@ -10,8 +10,8 @@ namespace SkinGen {
 namespace {
 
 constexpr double kRingRadius = 26.0;
-constexpr double kRingWidth = 5.0;
-constexpr double kTailDegrees = 150.0;
+constexpr double kRingWidth = 6.0;
+constexpr double kTailDegrees = 200.0;
 
 void paint_frame(cairo_t* cr, int frame)
 {
@@ -22,7 +22,7 @@ void paint_frame(cairo_t* cr, int frame)
     cairo_fill(cr);
 
     cairo_arc(cr, c, c, kRingRadius, 0, 2 * M_PI);
-    set_colour(cr, accent.with_alpha(0.14));
+    set_colour(cr, accent.with_alpha(0.12));
     cairo_set_line_width(cr, kRingWidth);
     cairo_stroke(cr);
 
@@ -34,7 +34,7 @@ void paint_frame(cairo_t* cr, int frame)
         double const from = head - kTailDegrees * M_PI / 180.0 * (1.0 - double(step) / steps);
         double const to = head - kTailDegrees * M_PI / 180.0 * (1.0 - double(step + 1) / steps) + 0.01;
         cairo_arc(cr, c, c, kRingRadius, from, to);
-        set_colour(cr, accent.with_alpha(std::pow(double(step + 1) / steps, 1.6)));
+        set_colour(cr, accent.with_alpha(std::pow(double(step + 1) / steps, 1.2)));
         cairo_stroke(cr);
     }
     cairo_arc(cr, c + kRingRadius * std::cos(head), c + kRingRadius * std::sin(head), kRingWidth / 2.0, 0, 2 * M_PI);

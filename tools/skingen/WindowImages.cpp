@@ -53,7 +53,7 @@ void paint_main(cairo_t* cr)
     pool(w * 0.08, h, 520, 0.045);
 
     // A fine dot grid, like the plate of a keyboard.
-    set_colour(cr, white.with_alpha(0.028));
+    set_colour(cr, white.with_alpha(0.045));
     for (double y = caption + 18; y < h - 4; y += 24)
         for (double x = 18; x < w - 4; x += 24) {
             cairo_rectangle(cr, x, y, 1, 1);
@@ -75,12 +75,43 @@ void paint_main(cairo_t* cr)
     cairo_stroke(cr);
 }
 
+// Faint gradients over a large dark area show steps of one level as rings;
+// a deterministic ±1 noise breaks them up.
+void dither(cairo_surface_t* surface)
+{
+    cairo_surface_flush(surface);
+    unsigned char* data = cairo_image_surface_get_data(surface);
+    int const width = cairo_image_surface_get_width(surface);
+    int const height = cairo_image_surface_get_height(surface);
+    int const stride = cairo_image_surface_get_stride(surface);
+    uint32_t state = 0x9E3779B9u;
+    for (int y = 0; y < height; ++y) {
+        auto* row = reinterpret_cast<uint32_t*>(data + y * stride);
+        for (int x = 0; x < width; ++x) {
+            state = state * 1664525u + 1013904223u;
+            int const offset = int(state >> 30) - 1; // -1, 0, 1 or 2 → mostly ±1
+            uint32_t pixel = row[x];
+            if ((pixel >> 24) != 0xFF)
+                continue;
+            uint32_t out = 0xFF000000u;
+            for (int shift = 0; shift <= 16; shift += 8) {
+                int const channel = std::clamp(int((pixel >> shift) & 0xFF) + std::min(offset, 1), 0, 255);
+                out |= uint32_t(channel) << shift;
+            }
+            row[x] = out;
+        }
+    }
+    cairo_surface_mark_dirty(surface);
+}
+
 }
 
 void add_window_images(ImageList& images, Glyphs const&)
 {
     using namespace Theme;
-    images.push_back({"bk_main.png", 1, make_image(1280, 720, paint_main),
+    Surface main_back = make_image(1280, 720, paint_main);
+    dither(main_back.get());
+    images.push_back({"bk_main.png", 1, std::move(main_back),
         "main window background (drawn at its own size): caption band 0-60, content below"});
     images.push_back({"bk_prompt.png", 1, make_image(380, 200, [](cairo_t* cr) { paint_panel(cr, 380, 200, true); }),
         "message box background, nine-grid corner 30"});
