@@ -107,17 +107,18 @@ int interface_number_of(std::string const& hid_interface, int fallback)
 
 ModelCatalog::ModelCatalog()
 {
-    auto k301 = model(301, "K301", "K301");
-    k301.cable = connection(0, 0x320F, 0x5055, 0x0105, "Tessera K301 Keyboard");
-    k301.receiver = connection(2, 0x320F, 0x5088, 0x0102, "Tessera 2.4G Receiver");
-    put(k301);
-    auto k201 = model(201, "K201", "K201");
-    k201.cable = connection(0, 0x320F, 0x5033, 0x0210, "Tessera K201 Keyboard");
-    k201.receiver = connection(2, 0x320F, 0x5034, 0x0103, "Tessera K201 Receiver");
-    put(k201);
-    auto k101 = model(101, "K101", "K101");
-    k101.cable = connection(0, 0x320F, 0x5011, 0x0100, "Tessera K101 Keyboard");
-    put(k101);
+    // The models of the shipped description file, so the emulator matches it without reading it.
+    auto tk301 = model(301, "TK301", "tk301");
+    tk301.cable = connection(0, 0x3151, 0x4015, 0x0100, "Tessera TK301");
+    tk301.receiver = connection(2, 0x3151, 0x4016, 0x0100, "Tessera 2.4G Receiver");
+    put(tk301);
+    auto tk202 = model(202, "TK202", "tk202");
+    tk202.cable = connection(0, 0x3151, 0x4020, 0x0105, "Tessera TK202");
+    tk202.receiver = connection(2, 0x3151, 0x4021, 0x0105, "Tessera TK202 Receiver");
+    put(tk202);
+    auto tk108 = model(108, "TK108", "tk108");
+    tk108.cable = connection(0, 0x3151, 0x4030, 0x0200, "Tessera TK108");
+    put(tk108);
 }
 
 void ModelCatalog::put(ModelInfo model)

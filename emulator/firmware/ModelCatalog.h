@@ -14,7 +14,7 @@ struct ConnectionInfo {
     unsigned pid { 0 };
     unsigned rev { 0 };            // release number (bcdDevice)
     std::string productName;       // HID product string
-    std::string hidInterface;      // text of the interface name, e.g. "VID_320F&PID_5055&MI_02"
+    std::string hidInterface;      // text of the interface name, e.g. "VID_3151&PID_4015&MI_02"
     int commandInterface { 2 };    // interface number of the vendor command collection
 };
 
@@ -26,7 +26,7 @@ struct ModelInfo {
     std::optional<ConnectionInfo> receiver;
 };
 
-// The keyboard models the emulator can stand in for: built-in defaults for 301, 201 and 101,
+// The keyboard models the emulator can stand in for: built-in defaults for 301, 202 and 108 (as shipped),
 // replaced by the program's description file (config.xml) where it describes the same type.
 class ModelCatalog {
 public:
@@ -47,7 +47,7 @@ private:
     std::vector<ModelInfo> m_models;
 };
 
-// The interface number in a text such as "VID_320F&PID_5055&MI_02", or `fallback`.
+// The interface number in a text such as "VID_3151&PID_4015&MI_02", or `fallback`.
 int interface_number_of(std::string const& hid_interface, int fallback);
 
 }

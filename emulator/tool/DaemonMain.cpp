@@ -35,7 +35,7 @@ void usage()
     std::fprintf(stderr,
         "usage: tessera-emulator daemon [--socket PATH] [--config config.xml]\n"
         "         [--model TYPE [--cable] [--receiver] [--off] [--battery N]]... [--unrelated]\n"
-        "  Each --model adds a keyboard (301, 201, 101 or a type of config.xml);\n"
+        "  Each --model adds a keyboard (301, 202, 108 or a type of config.xml);\n"
         "  the options after it say what of it is plugged. Without --model: one 301, nothing plugged.\n");
 }
 

@@ -11,8 +11,8 @@ using namespace EmulatorTest;
 
 namespace {
 
-constexpr char const* kCableCommand = "HID#VID_320F&PID_5055&MI_02#EMU&0&CABLE&2";
-constexpr char const* kReceiverCommand = "HID#VID_320F&PID_5088&MI_02#EMU&0&RECEIVER&2";
+constexpr char const* kCableCommand = "HID#VID_3151&PID_4015&MI_02#EMU&0&CABLE&2";
+constexpr char const* kReceiverCommand = "HID#VID_3151&PID_4016&MI_02#EMU&0&RECEIVER&2";
 
 Bytes const kGetStatus = output_report({ 0xAA, 0x55, 0xCC, 0x33, 0x0E });
 
@@ -68,16 +68,16 @@ TEST_F(Hub, UnplugEndsOpenHandlesAndAnnouncesEveryInterface)
     EXPECT_EQ(hub.open(kCableCommand, error), -1);
 
     std::vector<std::string> const expected {
-        "add usb 320f 5055 0 HID#VID_320F&PID_5055&MI_00#EMU&0&CABLE&0",
-        "add usb 320f 5055 1 HID#VID_320F&PID_5055&MI_01#EMU&0&CABLE&1",
-        "add usb 320f 5055 2 HID#VID_320F&PID_5055&MI_02#EMU&0&CABLE&2",
-        "add usb 320f 5055 3 HID#VID_320F&PID_5055&MI_03#EMU&0&CABLE&3",
-        "add usb 320f 5055 4 HID#VID_320F&PID_5055&MI_04#EMU&0&CABLE&4",
-        "remove usb 320f 5055 0 HID#VID_320F&PID_5055&MI_00#EMU&0&CABLE&0",
-        "remove usb 320f 5055 1 HID#VID_320F&PID_5055&MI_01#EMU&0&CABLE&1",
-        "remove usb 320f 5055 2 HID#VID_320F&PID_5055&MI_02#EMU&0&CABLE&2",
-        "remove usb 320f 5055 3 HID#VID_320F&PID_5055&MI_03#EMU&0&CABLE&3",
-        "remove usb 320f 5055 4 HID#VID_320F&PID_5055&MI_04#EMU&0&CABLE&4",
+        "add usb 3151 4015 0 HID#VID_3151&PID_4015&MI_00#EMU&0&CABLE&0",
+        "add usb 3151 4015 1 HID#VID_3151&PID_4015&MI_01#EMU&0&CABLE&1",
+        "add usb 3151 4015 2 HID#VID_3151&PID_4015&MI_02#EMU&0&CABLE&2",
+        "add usb 3151 4015 3 HID#VID_3151&PID_4015&MI_03#EMU&0&CABLE&3",
+        "add usb 3151 4015 4 HID#VID_3151&PID_4015&MI_04#EMU&0&CABLE&4",
+        "remove usb 3151 4015 0 HID#VID_3151&PID_4015&MI_00#EMU&0&CABLE&0",
+        "remove usb 3151 4015 1 HID#VID_3151&PID_4015&MI_01#EMU&0&CABLE&1",
+        "remove usb 3151 4015 2 HID#VID_3151&PID_4015&MI_02#EMU&0&CABLE&2",
+        "remove usb 3151 4015 3 HID#VID_3151&PID_4015&MI_03#EMU&0&CABLE&3",
+        "remove usb 3151 4015 4 HID#VID_3151&PID_4015&MI_04#EMU&0&CABLE&4",
     };
     EXPECT_EQ(drain(watcher), expected);
 }
@@ -90,7 +90,7 @@ TEST_F(Hub, UnrelatedDeviceAndBluetoothInterfaceAreAnnouncedWithTheirBus)
     auto lines = drain(watcher);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], "add usb 1d57 0042 0 HID#VID_1D57&PID_0042&MI_00#EMU&MOUSE&0");
-    EXPECT_EQ(lines[1].rfind("add bluetooth 320f 5055 0 HID#{00001812-0000-1000-8000-00805F9B34FB}", 0), 0u) << lines[1];
+    EXPECT_EQ(lines[1].rfind("add bluetooth 3151 4015 0 HID#{00001812-0000-1000-8000-00805F9B34FB}", 0), 0u) << lines[1];
     EXPECT_EQ(hub.enumerate().size(), 2u);
 }
 

@@ -9,7 +9,7 @@ using namespace EmulatorTest;
 namespace {
 
 struct Type1xx : ::testing::Test {
-    std::unique_ptr<Firmware> firmware = Firmware::for_device_type(101);
+    std::unique_ptr<Firmware> firmware = Firmware::for_device_type(108);
     KeyboardState& state = firmware->state();
 };
 

@@ -9,7 +9,7 @@ using namespace EmulatorTest;
 namespace {
 
 struct Type2xx : ::testing::Test {
-    std::unique_ptr<Firmware> firmware = Firmware::for_device_type(201);
+    std::unique_ptr<Firmware> firmware = Firmware::for_device_type(202);
     KeyboardState& state = firmware->state();
 
     // The host's 8-byte exchange: one set-feature, then four reads of 8 bytes.

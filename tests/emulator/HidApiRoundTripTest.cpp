@@ -85,7 +85,7 @@ struct RoundTrip : ::testing::Test {
     void SetUp() override
     {
         ASSERT_EQ(hub.add_keyboard(301, error), 0);
-        ASSERT_EQ(hub.add_keyboard(201, error), 1);
+        ASSERT_EQ(hub.add_keyboard(202, error), 1);
         server = Server::start(socket, hub, error);
         ASSERT_TRUE(server) << error;
         hid.load();
@@ -126,17 +126,17 @@ TEST_F(RoundTrip, EnumerationReportsEveryFieldOfThePluggedInterfaces)
     ASSERT_TRUE(hub.plug(1, Link::Cable, true, error));
     auto all = list();
     ASSERT_EQ(all.size(), 10u);
-    auto receiver = list(0x320F, 0x5088);
+    auto receiver = list(0x3151, 0x4016);
     ASSERT_EQ(receiver.size(), 5u);
     auto const& command = receiver[2];
-    EXPECT_EQ(command.path, "HID#VID_320F&PID_5088&MI_02#EMU&0&RECEIVER&2");
-    EXPECT_EQ(command.release, 0x0102);
+    EXPECT_EQ(command.path, "HID#VID_3151&PID_4016&MI_02#EMU&0&RECEIVER&2");
+    EXPECT_EQ(command.release, 0x0100);
     EXPECT_EQ(command.page, 0xFF02);
     EXPECT_EQ(command.usage, 2);
     EXPECT_EQ(command.number, 2);
     EXPECT_EQ(command.product, L"Tessera 2.4G Receiver");
     EXPECT_EQ(command.bus, HID_API_BUS_USB);
-    auto type2 = list(0x320F, 0x5033);
+    auto type2 = list(0x3151, 0x4020);
     ASSERT_EQ(type2.size(), 5u);
     EXPECT_EQ(type2[2].page, 0xFF01) << "the 200 family uses the other accepted vendor collection";
     EXPECT_STREQ(hid.version_str(), "0.13.1");
@@ -145,11 +145,11 @@ TEST_F(RoundTrip, EnumerationReportsEveryFieldOfThePluggedInterfaces)
 TEST_F(RoundTrip, StatusQueryWriteThenReadWithTimeOuts)
 {
     ASSERT_TRUE(hub.plug(0, Link::Cable, true, error));
-    hid_device* device = hid.open_path("HID#VID_320F&PID_5055&MI_02#EMU&0&CABLE&2");
+    hid_device* device = hid.open_path("HID#VID_3151&PID_4015&MI_02#EMU&0&CABLE&2");
     ASSERT_NE(device, nullptr);
     wchar_t product[64];
     ASSERT_EQ(hid.product_string(device, product, 64), 0);
-    EXPECT_STREQ(product, L"Tessera K301 Keyboard");
+    EXPECT_STREQ(product, L"Tessera TK301");
 
     Bytes request = output_report({ 0xAA, 0x55, 0xCC, 0x33, 0x0E });
     EXPECT_EQ(hid.write(device, request.data(), request.size()), 65);
@@ -168,20 +168,20 @@ TEST_F(RoundTrip, StatusQueryWriteThenReadWithTimeOuts)
 TEST_F(RoundTrip, WriteToAnUnpluggedDeviceFails)
 {
     ASSERT_TRUE(hub.plug(0, Link::Cable, true, error));
-    hid_device* device = hid.open(0x320F, 0x5055, nullptr);
+    hid_device* device = hid.open(0x3151, 0x4015, nullptr);
     ASSERT_NE(device, nullptr);
     ASSERT_TRUE(hub.plug(0, Link::Cable, false, error));
     Bytes request = output_report({ 0xAA, 0x55, 0xCC, 0x33, 0x0E });
     EXPECT_EQ(hid.write(device, request.data(), request.size()), -1);
     EXPECT_STREQ(hid.error(device), L"device disconnected");
     hid.close(device);
-    EXPECT_EQ(hid.open_path("HID#VID_320F&PID_5055&MI_02#EMU&0&CABLE&2"), nullptr);
+    EXPECT_EQ(hid.open_path("HID#VID_3151&PID_4015&MI_02#EMU&0&CABLE&2"), nullptr);
 }
 
 TEST_F(RoundTrip, SlotTableThroughEightByteFeatureReports)
 {
     ASSERT_TRUE(hub.plug(1, Link::Cable, true, error));
-    hid_device* device = hid.open_path("HID#VID_320F&PID_5033&MI_02#EMU&1&CABLE&2");
+    hid_device* device = hid.open_path("HID#VID_3151&PID_4020&MI_02#EMU&1&CABLE&2");
     ASSERT_NE(device, nullptr);
     Bytes slot = feature_report({ 0x07, 0xFA, 0x01, 0x01, 0x2B, 0x01, 0x05, 0x01 });
     EXPECT_EQ(hid.send_feature(device, slot.data(), slot.size()), 65);
@@ -214,8 +214,8 @@ TEST_F(RoundTrip, WatchingClientReceivesOneLinePerInterface)
         ASSERT_TRUE(line) << "event " << i;
         lines.push_back(*line);
     }
-    EXPECT_EQ(lines[0], "add usb 320f 5088 0 HID#VID_320F&PID_5088&MI_00#EMU&0&RECEIVER&0");
-    EXPECT_EQ(lines[4], "add usb 320f 5088 4 HID#VID_320F&PID_5088&MI_04#EMU&0&RECEIVER&4");
+    EXPECT_EQ(lines[0], "add usb 3151 4016 0 HID#VID_3151&PID_4016&MI_00#EMU&0&RECEIVER&0");
+    EXPECT_EQ(lines[4], "add usb 3151 4016 4 HID#VID_3151&PID_4016&MI_04#EMU&0&RECEIVER&4");
     watcher->close();
     for (int i = 0; i < 200 && hub.watcher_count() == 1; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
@@ -228,7 +228,7 @@ TEST_F(RoundTrip, NoDaemonMeansAnEmptyEnumerationAndAFailedOpen)
     server->wait();
     server.reset();
     EXPECT_TRUE(list().empty());
-    EXPECT_EQ(hid.open_path("HID#VID_320F&PID_5055&MI_02#EMU&0&CABLE&2"), nullptr);
+    EXPECT_EQ(hid.open_path("HID#VID_3151&PID_4015&MI_02#EMU&0&CABLE&2"), nullptr);
     EXPECT_FALSE(std::filesystem::exists(socket)) << "the socket file is removed on stop";
 }
 
@@ -267,7 +267,7 @@ TEST(ServerStart, StopCommandEndsTheServerWithClientsStillConnected)
     ASSERT_TRUE(server);
     auto reader = LineChannel::connect(path, error);
     ASSERT_TRUE(reader);
-    reader->send_line("open HID#VID_320F&PID_5055&MI_02#EMU&0&CABLE&2");
+    reader->send_line("open HID#VID_3151&PID_4015&MI_02#EMU&0&CABLE&2");
     EXPECT_EQ(reader->read_line().value_or(""), "ok");
     reader->send_line("read -1"); // blocks in the daemon
     auto control = LineChannel::connect(path, error);

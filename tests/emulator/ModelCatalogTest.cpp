@@ -35,14 +35,14 @@ TEST(ModelCatalog, DescriptionFileReplacesTheBuiltInModelOfTheSameType)
     EXPECT_EQ(model->cable->commandInterface, 1);
     EXPECT_EQ(model->receiver->pid, 0x3C4Eu);
     EXPECT_FALSE(catalog.find(150)) << "a keyboard without modes cannot be emulated";
-    EXPECT_TRUE(catalog.find(201)) << "built-in models the file does not name stay";
+    EXPECT_TRUE(catalog.find(202)) << "built-in models the file does not name stay";
 }
 
 TEST(ModelCatalog, MalformedFileLeavesTheCatalogAlone)
 {
     ModelCatalog catalog;
     EXPECT_FALSE(catalog.load_config_text("<config><device.info><keyboard device_type=\"301\">"));
-    EXPECT_EQ(catalog.find(301)->cable->pid, 0x5055u);
+    EXPECT_EQ(catalog.find(301)->cable->pid, 0x4015u);
 }
 
 TEST(HidInterfaces, EachConnectionShowsKeyboardConsumerCommandSetAsideAndForeignVendorCollections)
@@ -82,7 +82,7 @@ TEST(HidInterfaces, BluetoothPathCarriesTheGattServiceAndTheCableInterfaceText)
     auto hid = bluetooth_interface(*catalog.find(301));
     EXPECT_TRUE(hid.bluetooth);
     EXPECT_NE(hid.path.find("00001812-0000-1000-8000-00805F9B34FB"), std::string::npos);
-    EXPECT_NE(hid.path.find("VID_320F&PID_5055&MI_02"), std::string::npos);
+    EXPECT_NE(hid.path.find("VID_3151&PID_4015&MI_02"), std::string::npos);
 }
 
 }
