@@ -1,7 +1,6 @@
-#include <cstdio>
+#include "app/Program.h"
 
-int main()
+int main(int argc, char** argv)
 {
-    std::puts("Tessera");
-    return 0;
+    return Tessera::RunProgram(argc, argv);
 }
