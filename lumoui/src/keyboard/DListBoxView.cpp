@@ -1,0 +1,204 @@
+// DListBox input, in-place renaming and drawing.
+#include <lumoui/DListBox.h>
+
+#include <lumoui/Graphics.h>
+#include <lumoui/ImageList.h>
+#include <lumoui/MEdit.h>
+#include <lumoui/Messages.h>
+#include <lumoui/PaintManager.h>
+
+#include "keyboard/ListRows.h"
+
+namespace LumoUI {
+
+namespace {
+// Id of the list's own edit child; never reported to the dialog.
+constexpr unsigned kEditId = 0x7FFF0D11;
+constexpr int kTextInsetY = 4;
+constexpr int kTextInsetRight = 8;
+constexpr int kEditCorner = 6;
+constexpr int kEditFrameMargin = 4; // the frame image shows around the edit
+constexpr CSize kDefaultIconSize { 24, 24 };
+}
+
+int DListBox::RowAt(CPoint pt)
+{
+    return ListRows::Of(*this, m_row_height, GetItemCount()).RowAt(pt);
+}
+
+CRect DListBox::TextRect(CRect row) const
+{
+    return { row.left + m_icon_width, row.top + kTextInsetY, row.right - kTextInsetRight, row.bottom - kTextInsetY };
+}
+
+// ---- mouse ----
+
+int DListBox::OnControlMouseMove(unsigned, CPoint pt)
+{
+    int const before = m_hover;
+    m_hover = RowAt(pt);
+    if (m_hover != before)
+        UpdateControl(1, 0);
+    return m_rect.PtInRect(pt) ? 1 : 0;
+}
+
+int DListBox::OnControlLButtonDown(unsigned, CPoint pt)
+{
+    int const index = RowAt(pt);
+    if (index < 0)
+        return m_rect.PtInRect(pt) ? 1 : 0;
+    if (m_edit_index >= 0 && index != m_edit_index)
+        HideEdit();
+    m_selected = index;
+    UpdateControl(1, 0);
+    SendMessageW(NOTIFY_LBUTTONDOWN, static_cast<WPARAM>(index), 0);
+    return 1;
+}
+
+int DListBox::OnControlLButtonUp(unsigned, CPoint pt)
+{
+    int const index = RowAt(pt);
+    if (index < 0)
+        return 0;
+    SendMessageW(NOTIFY_CLICK, static_cast<WPARAM>(index), 0);
+    return 1;
+}
+
+int DListBox::OnControlRButtonUp(unsigned, CPoint pt)
+{
+    if (!m_rect.PtInRect(pt))
+        return 0;
+    SendMessageW(NOTIFY_RBUTTONUP, static_cast<WPARAM>(m_selected), 0);
+    return 1;
+}
+
+// ---- renaming ----
+
+void DListBox::ShowEdit()
+{
+    int const count = GetItemCount();
+    if (!m_edit_allowed || !IsEnabled() || m_selected < 0 || m_selected >= count || m_manager == nullptr)
+        return;
+    HideEdit();
+    int const index = m_selected;
+    if (m_edit == nullptr) {
+        auto edit = std::make_unique<MEdit>(L"", 0, 1);
+        edit->SetControlID(kEditId);
+        m_edit = static_cast<MEdit*>(AddChildControl(std::move(edit)));
+    }
+    ARGB const back = ColorRefToARGB(m_edit_back);
+    m_edit->SetBackColor(back, m_edit_image.IsNull() ? m_select_color : back);
+    m_edit->SetTextColor(m_text_color);
+    m_edit->SetFontWidth(m_font_size);
+
+    ListRows const rows = ListRows::Of(*this, m_row_height, count);
+    CRect const row = rows.RowRect(index);
+    if (row.top < m_rect.top || row.bottom > m_rect.bottom)
+        ScrollToY(index * m_row_height);
+    // Children are laid out unscrolled; the panel moves them when drawing.
+    m_edit->SetControlRect(TextRect(rows.ContentRowRect(index)));
+    m_edit->SetEditText(GetItemText(index));
+    m_edit->SetVisible(1);
+    m_manager->SetFocusControl(m_edit);
+    // Marked only now: handing the focus to the edit may have taken it from
+    // the list, which must not end the rename that is just starting.
+    m_edit_index = index;
+    m_focused = 1;
+    UpdateControl(1, 0);
+}
+
+void DListBox::HideEdit()
+{
+    int const index = m_edit_index;
+    if (index < 0 || m_edit == nullptr)
+        return;
+    m_edit_index = -1;
+    CString const text = m_edit->GetEditText();
+    bool changed = false;
+    {
+        std::lock_guard lock(m_lock);
+        if (index < static_cast<int>(m_items.size()) && m_items[static_cast<size_t>(index)].text != text) {
+            m_items[static_cast<size_t>(index)].text = text;
+            changed = true;
+        }
+    }
+    m_edit->SetVisible(0);
+    // An empty rectangle keeps the hidden edit out of the panel's content size.
+    m_edit->SetControlRect(CRect());
+    if (m_manager != nullptr && m_manager->GetFocusControl() == m_edit)
+        m_manager->SetFocusControl(nullptr);
+    UpdateControl(1, 0);
+    if (changed)
+        SendMessageW(NOTIFY_EDITEND, 0, static_cast<LPARAM>(index));
+}
+
+int DListBox::SetControlFocus(int focus)
+{
+    MPanel::SetControlFocus(focus);
+    if (!focus)
+        HideEdit();
+    return 0;
+}
+
+LRESULT DListBox::OnMessage(unsigned id, unsigned code, WPARAM wParam, LPARAM lParam)
+{
+    if (m_edit != nullptr && id == m_edit->GetControlID()) {
+        // The edit gave up the focus (Enter, Escape, a press elsewhere).
+        if (code == NOTIFY_EDITEND)
+            HideEdit();
+        return 1;
+    }
+    return MPanel::OnMessage(id, code, wParam, lParam);
+}
+
+// ---- drawing ----
+
+void DListBox::DrawControl(MGraphics& g, CRect)
+{
+    DrawCached(g, [this](MGraphics& face) { Paint(face); });
+}
+
+void DListBox::Paint(MGraphics& g)
+{
+    g.SetAntialias(true);
+    g.Save();
+    g.ClipRect(m_rect);
+    MFont const font = GetFont();
+    std::lock_guard lock(m_lock);
+    ListRows const rows = ListRows::Of(*this, m_row_height, static_cast<int>(m_items.size()));
+    for (int i = rows.FirstVisible(); i <= rows.LastVisible(); ++i) {
+        DListItem const& item = m_items[static_cast<size_t>(i)];
+        CRect const row = rows.RowRect(i);
+        if (i == m_selected)
+            g.FillRect(row, m_select_color);
+        else if (i == m_hover)
+            g.FillRect(row, m_hover_color);
+
+        CRect const iconArea { row.left, row.top, row.left + m_icon_width, row.bottom };
+        if (m_image_list != nullptr && item.image >= 0) {
+            CSize size = m_image_list->GetIconSize();
+            if (size.cx <= 0 || size.cy <= 0)
+                size = kDefaultIconSize;
+            CPoint const at { iconArea.left + (iconArea.Width() - size.cx) / 2, iconArea.top + (iconArea.Height() - size.cy) / 2 };
+            m_image_list->DrawItemIcon(g, CRect(at, size), item.image);
+        } else if (!m_image.IsNull()) {
+            CSize const size = GetImageSize();
+            CPoint const at { iconArea.left + (iconArea.Width() - size.cx) / 2, iconArea.top + (iconArea.Height() - size.cy) / 2 };
+            g.DrawImage(m_image, CRect(at, size), GetFrameRect(i == m_selected ? 1 : 0));
+        }
+
+        CRect const text = TextRect(row);
+        if (i == m_edit_index) {
+            if (!m_edit_image.IsNull()) {
+                CRect frame = text;
+                frame.InflateRect(kEditFrameMargin, kEditFrameMargin - 1);
+                g.DrawImageFrame(m_edit_image, frame, CRect(CPoint(0, 0), m_edit_frame), kEditCorner);
+            }
+            continue; // the edit shows the text
+        }
+        g.DrawText(item.text, text, font, m_text_color, DT_LEFT | DT_VCENTER);
+    }
+    g.Restore();
+}
+
+}
