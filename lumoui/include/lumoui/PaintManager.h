@@ -206,6 +206,7 @@ private:
     };
 
     void DrawBackground(MGraphics& g, CRect client);
+    void SetUpdateAll();
     void DrawControls(MGraphics& g, CRect clip);
     void DrawMessageOverlay(MGraphics& g);
     LRESULT OnMouseMove(WPARAM flags, CPoint pt);

@@ -54,6 +54,8 @@ protected:
     int m_scroll_thickness { 7 };
     int m_virtual_width { 0 };
     int m_virtual_height { 0 };
+    int m_virtual_width_min { 0 };
+    int m_virtual_height_min { 0 };
     // Background fill of the panel (0 = none).
     ARGB m_back_color { 0 };
 

@@ -1,5 +1,11 @@
 #include <lumoui/Manager.h>
 
+#include <lumoui/Messages.h>
+#include <lumoui/WindowSystem.h>
+
+#include <filesystem>
+#include <system_error>
+
 namespace LumoUI {
 
 namespace {
@@ -11,6 +17,8 @@ struct Settings {
     int font_width { 14 };
     uint32_t select_color { 0xFF10A8FD };
     void* instance { nullptr };
+    int language { 1033 };
+    std::wstring app_directory;
 };
 
 Settings& settings()
@@ -33,5 +41,47 @@ void Manager::SetFontWidth(int pixels) { settings().font_width = pixels; }
 int Manager::GetFontWidth() { return settings().font_width; }
 void Manager::SetSelectColor(uint32_t argb) { settings().select_color = argb; }
 uint32_t Manager::GetSelectColor() { return settings().select_color; }
+
+void Manager::SetFont(std::wstring name, int pixels)
+{
+    settings().font_name = std::move(name);
+    settings().font_width = pixels;
+}
+void Manager::SetLanguage(int lcid) { settings().language = lcid; }
+int Manager::GetLanguage() { return settings().language; }
+void Manager::SetAppDirectory(std::wstring folder)
+{
+    if (!folder.empty() && folder.back() != L'/')
+        folder += L'/';
+    settings().app_directory = std::move(folder);
+}
+
+std::wstring Manager::GetAppDirectory()
+{
+    if (!settings().app_directory.empty())
+        return settings().app_directory;
+    std::error_code error;
+    auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error)
+        return L"./";
+    return exe.parent_path().wstring() + L"/";
+}
+
+int Manager::PreTranslateMessage(MSG*)
+{
+    return (GetAsyncKeyState(VK_MENU) & 0x8000) && (GetAsyncKeyState(VK_F4) & 0x8000) ? 1 : 0;
+}
+
+int Manager::MessageLoop()
+{
+    MSG msg;
+    while (GetMessageW(msg)) {
+        if (PreTranslateMessage(&msg))
+            continue;
+        TranslateMessage(msg);
+        DispatchMessageW(msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
 
 }
