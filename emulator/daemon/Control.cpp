@@ -110,16 +110,20 @@ ControlResult trace(DeviceHub& hub, std::vector<std::string> const& words)
     return result;
 }
 
-ControlResult render(DeviceHub& hub, int keyboard, std::vector<std::string> const& words)
+ControlResult render(ControlContext const& context, int keyboard, std::vector<std::string> const& words)
 {
+    auto& hub = context.hub;
     if (words.size() != 2 || words[1].empty() || words[1][0] != '/')
         return failure("usage: render /absolute/file.png");
     auto state = hub.keyboard_state(keyboard);
     auto model = hub.keyboard_model(keyboard);
     if (!state || !model)
         return failure("no keyboard " + std::to_string(keyboard));
+    std::optional<KeyLayout> layout;
+    if (!context.layoutFolder.empty() && !model->deviceInfo.empty())
+        layout = load_key_layout(context.layoutFolder / (model->deviceInfo + ".xml"));
     std::string error;
-    return from(render_keyboard_png(*model, *state, words[1], error), error);
+    return from(render_keyboard_png(*model, *state, layout, words[1], error), error);
 }
 
 }
@@ -142,8 +146,9 @@ std::string control_help()
            "Add --keyboard N to address another emulated keyboard (default 0).\n";
 }
 
-ControlResult run_control(DeviceHub& hub, std::vector<std::string> words, std::function<void()> const& request_stop)
+ControlResult run_control(ControlContext const& context, std::vector<std::string> words)
 {
+    auto& hub = context.hub;
     int keyboard = take_keyboard(words);
     if (keyboard < 0)
         return failure("bad --keyboard number");
@@ -173,9 +178,10 @@ ControlResult run_control(DeviceHub& hub, std::vector<std::string> words, std::f
     if (command == "trace")
         return trace(hub, words);
     if (command == "render")
-        return render(hub, keyboard, words);
+        return render(context, keyboard, words);
     if (command == "stop") {
-        request_stop();
+        if (context.requestStop)
+            context.requestStop();
         return {};
     }
     return failure("unknown or malformed command: " + command);

@@ -2,6 +2,7 @@
 
 #include "emulator/daemon/DeviceHub.h"
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -15,10 +16,16 @@ struct ControlResult {
     std::string error;
 };
 
+// What control commands act on.
+struct ControlContext {
+    DeviceHub& hub;
+    std::filesystem::path layoutFolder;     // layout files <device_info>.xml for "render"; may be empty
+    std::function<void()> requestStop;      // called by "stop"
+};
+
 // Runs one control command (the words after "ctl"), e.g. {"plug", "cable"},
-// {"fault", "fail-writes", "3"}, {"dump"}. `request_stop` is called by "stop".
-// Thread-safe as DeviceHub is.
-ControlResult run_control(DeviceHub& hub, std::vector<std::string> words, std::function<void()> const& request_stop);
+// {"fault", "fail-writes", "3"}, {"dump"}. Thread-safe as DeviceHub is.
+ControlResult run_control(ControlContext const& context, std::vector<std::string> words);
 
 // The commands and their arguments, one per line, for the client's help text.
 std::string control_help();

@@ -63,12 +63,13 @@ int listen_on(std::string const& path, std::string& error)
 }
 }
 
-std::unique_ptr<Server> Server::start(std::string path, DeviceHub& hub, std::string& error, int extra_stop_fd)
+std::unique_ptr<Server> Server::start(std::string path, DeviceHub& hub, std::string& error, int extra_stop_fd,
+    std::filesystem::path layout_folder)
 {
     int fd = listen_on(path, error);
     if (fd < 0)
         return nullptr;
-    std::unique_ptr<Server> server(new Server(std::move(path), hub, fd, extra_stop_fd));
+    auto server = std::make_unique<Server>(Key {}, std::move(path), hub, fd, extra_stop_fd, std::move(layout_folder));
     if (server->m_wakePipe[0] < 0) {
         error = "cannot create a pipe";
         return nullptr;
@@ -77,11 +78,12 @@ std::unique_ptr<Server> Server::start(std::string path, DeviceHub& hub, std::str
     return server;
 }
 
-Server::Server(std::string path, DeviceHub& hub, int listen_fd, int extra_stop_fd)
+Server::Server(Key, std::string path, DeviceHub& hub, int listen_fd, int extra_stop_fd, std::filesystem::path layout_folder)
     : m_path(std::move(path))
     , m_hub(hub)
     , m_listenFd(listen_fd)
     , m_extraStopFd(extra_stop_fd)
+    , m_control { hub, std::move(layout_folder), [this] { request_stop(); } }
 {
     if (::pipe2(m_wakePipe, O_CLOEXEC | O_NONBLOCK) != 0)
         m_wakePipe[0] = m_wakePipe[1] = -1;
@@ -145,7 +147,7 @@ void Server::accept_one()
     auto& connection = m_connections.emplace_back();
     connection.channel = std::make_unique<LineChannel>(fd, kRequestLimit);
     connection.thread = std::thread([this, &connection] {
-        Session session(m_hub, *connection.channel, [this] { request_stop(); });
+        Session session(m_hub, *connection.channel, m_control);
         session.run();
         connection.done = true;
     });

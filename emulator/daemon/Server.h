@@ -1,8 +1,10 @@
 #pragma once
 
+#include "emulator/daemon/Control.h"
 #include "emulator/daemon/DeviceHub.h"
 
 #include <atomic>
+#include <filesystem>
 #include <list>
 #include <memory>
 #include <mutex>
@@ -20,7 +22,16 @@ class LineChannel;
 // connection has ended and the socket file is removed.
 class Server {
 public:
-    static std::unique_ptr<Server> start(std::string path, DeviceHub& hub, std::string& error, int extra_stop_fd = -1);
+    // `layout_folder`: where "render" finds layout files (empty: a grid by light index).
+    static std::unique_ptr<Server> start(std::string path, DeviceHub& hub, std::string& error, int extra_stop_fd = -1,
+        std::filesystem::path layout_folder = {});
+
+    // Only start() can make the key, so only start() constructs a Server.
+    class Key {
+        friend class Server;
+        Key() = default;
+    };
+    Server(Key, std::string path, DeviceHub& hub, int listen_fd, int extra_stop_fd, std::filesystem::path layout_folder);
     ~Server();
     Server(Server const&) = delete;
     Server& operator=(Server const&) = delete;
@@ -36,7 +47,6 @@ private:
         std::atomic<bool> done { false };
     };
 
-    Server(std::string path, DeviceHub& hub, int listen_fd, int extra_stop_fd);
     void accept_loop();
     void accept_one();
     void reap(bool all);
@@ -50,6 +60,7 @@ private:
     std::mutex m_mutex;
     std::list<Connection> m_connections;
     std::atomic<bool> m_waited { false };
+    ControlContext m_control;
 };
 
 }

@@ -26,10 +26,10 @@ InterfaceRecord record_of(HidInterface const& hid)
 }
 }
 
-Session::Session(DeviceHub& hub, LineChannel& channel, std::function<void()> request_stop)
+Session::Session(DeviceHub& hub, LineChannel& channel, ControlContext const& control)
     : m_hub(hub)
     , m_channel(channel)
-    , m_requestStop(std::move(request_stop))
+    , m_control(control)
 {
 }
 
@@ -135,7 +135,7 @@ bool Session::handle(std::string const& line)
         std::vector<std::string> words;
         for (std::string word; words_in >> word;)
             words.push_back(word);
-        auto result = run_control(m_hub, words, m_requestStop);
+        auto result = run_control(m_control, words);
         for (auto const& out : result.lines) {
             if (!m_channel.send_line("= " + out))
                 return false;

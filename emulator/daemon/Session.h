@@ -1,5 +1,6 @@
 #pragma once
 
+#include "emulator/daemon/Control.h"
 #include "emulator/daemon/DeviceHub.h"
 #include "emulator/wire/LineChannel.h"
 
@@ -14,7 +15,7 @@ namespace Tessera::Emulator {
 // connection only carries "add …"/"remove …" lines until either side closes it.
 class Session {
 public:
-    Session(DeviceHub& hub, LineChannel& channel, std::function<void()> request_stop);
+    Session(DeviceHub& hub, LineChannel& channel, ControlContext const& control);
     // Runs until the client leaves, the channel breaks or the hub stops.
     void run();
 
@@ -26,7 +27,7 @@ private:
 
     DeviceHub& m_hub;
     LineChannel& m_channel;
-    std::function<void()> m_requestStop;
+    ControlContext const& m_control;
     int m_handle { -1 };
 };
 

@@ -87,13 +87,7 @@ int run_client(std::vector<std::string> const& all)
 int main(int argc, char** argv)
 {
     std::vector<std::string> args(argv, argv + argc);
-    if (args.size() >= 2 && args[1] == "daemon") {
-        std::vector<std::string> daemon_args(args.begin() + 1, args.end());
-        if (daemon_args.size() == 2 && daemon_args[1] == "--help") {
-            std::vector<std::string> bad { "daemon", "--help-unknown" };
-            return Tessera::Emulator::run_daemon(bad) == 2 ? 0 : 1;
-        }
-        return Tessera::Emulator::run_daemon(daemon_args);
-    }
+    if (args.size() >= 2 && args[1] == "daemon")
+        return Tessera::Emulator::run_daemon(std::vector<std::string>(args.begin() + 1, args.end()));
     return Tessera::Emulator::run_client(args);
 }

@@ -26,6 +26,7 @@ struct KeyboardPlan {
 struct DaemonOptions {
     std::string socket = default_socket_path();
     std::string config;
+    std::string layouts;
     std::vector<KeyboardPlan> keyboards;
     bool unrelated { false };
 };
@@ -33,7 +34,7 @@ struct DaemonOptions {
 void usage()
 {
     std::fprintf(stderr,
-        "usage: tessera-emulator daemon [--socket PATH] [--config config.xml]\n"
+        "usage: tessera-emulator daemon [--socket PATH] [--config config.xml] [--layouts FOLDER]\n"
         "         [--model TYPE [--cable] [--receiver] [--off] [--battery N]]... [--unrelated]\n"
         "  Each --model adds a keyboard (301, 202, 108 or a type of config.xml);\n"
         "  the options after it say what of it is plugged. Without --model: one 301, nothing plugged.\n");
@@ -65,6 +66,8 @@ bool parse(std::vector<std::string> const& args, DaemonOptions& options)
             options.socket = args[++i];
         else if (arg == "--config" && has_value)
             options.config = args[++i];
+        else if (arg == "--layouts" && has_value)
+            options.layouts = args[++i];
         else if (arg == "--model" && has_value)
             options.keyboards.push_back({ std::atoi(args[++i].c_str()) });
         else if (arg == "--cable")
@@ -107,6 +110,10 @@ bool set_up(DeviceHub& hub, DaemonOptions const& options)
 int run_daemon(std::vector<std::string> const& args)
 {
     DaemonOptions options;
+    if (args.size() == 2 && (args[1] == "--help" || args[1] == "-h")) {
+        usage();
+        return 0;
+    }
     if (!parse(args, options)) {
         usage();
         return 2;
@@ -129,8 +136,11 @@ int run_daemon(std::vector<std::string> const& args)
     std::signal(SIGPIPE, SIG_IGN);
     int signal_fd = signalfd(-1, &signals, SFD_CLOEXEC);
 
+    std::filesystem::path layouts = options.layouts;
+    if (layouts.empty() && !config.empty())
+        layouts = std::filesystem::path(config).parent_path() / "layouts";
     std::string error;
-    auto server = Server::start(options.socket, hub, error, signal_fd);
+    auto server = Server::start(options.socket, hub, error, signal_fd, layouts);
     if (!server) {
         std::fprintf(stderr, "tessera-emulator: %s\n", error.c_str());
         if (signal_fd >= 0)

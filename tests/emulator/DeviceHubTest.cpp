@@ -160,7 +160,7 @@ TEST_F(Hub, DroppedAndDelayedReplies)
 
 TEST_F(Hub, ControlCommandsParseTheirArguments)
 {
-    auto never = [] { FAIL() << "no stop expected"; };
+    ControlContext context { hub, {}, [] { FAIL() << "no stop expected"; } };
     struct Case {
         std::vector<std::string> words;
         bool ok;
@@ -179,13 +179,36 @@ TEST_F(Hub, ControlCommandsParseTheirArguments)
         { { "frobnicate" }, false },
     };
     for (auto const& c : cases) {
-        auto result = run_control(hub, c.words, never);
+        auto result = run_control(context, c.words);
         EXPECT_EQ(result.ok, c.ok) << c.words[0] << " " << (c.words.size() > 1 ? c.words[1] : "") << ": " << result.error;
     }
     auto faults = hub.faults();
     EXPECT_EQ(faults.failWrites, 3);
     EXPECT_EQ(faults.dropReplies, -1);
     EXPECT_EQ(hub.keyboard_state(0)->battery, 50);
+}
+
+}
+
+namespace {
+
+TEST_F(Hub, TraceRecordsWritesRepliesAndFailuresInOrder)
+{
+    int handle = open_plugged(Link::Cable, kCableCommand);
+    hub.set_faults({ 1, 0, 0 });
+    hub.write(handle, kGetStatus);
+    hub.write(handle, kGetStatus);
+    auto trace = hub.trace();
+    ASSERT_EQ(trace.size(), 3u);
+    EXPECT_EQ(trace[0].direction, "write");
+    EXPECT_FALSE(trace[0].ok);
+    EXPECT_EQ(trace[1].direction, "write");
+    EXPECT_TRUE(trace[1].ok);
+    EXPECT_EQ(trace[2].direction, "reply");
+    EXPECT_EQ(trace[2].path, kCableCommand);
+    EXPECT_LE(trace[0].milliseconds, trace[2].milliseconds);
+    EXPECT_EQ(ReportTrace::format(trace[2]).substr(ReportTrace::format(trace[2]).find(' ')),
+        std::string(" reply ") + kCableCommand + " aa55cc330e4d03" + std::string(114, '0'));
 }
 
 }
