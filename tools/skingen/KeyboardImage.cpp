@@ -47,7 +47,24 @@ void paint_case(cairo_t* cr, KeyboardLayout const& layout)
         accent.with_alpha(0.10));
 }
 
-void paint_key(cairo_t* cr, LayoutKey const& key)
+// "icon//icon_pre.png" → the glyph "pre" that drew that icon.
+std::string icon_glyph(std::string const& icon)
+{
+    std::string name = icon;
+    for (char& c : name)
+        if (c == '\\')
+            c = '/';
+    auto const slash = name.find_last_of('/');
+    if (slash != std::string::npos)
+        name = name.substr(slash + 1);
+    if (name.rfind("icon_", 0) == 0)
+        name = name.substr(5);
+    if (name.size() > 4 && name.compare(name.size() - 4, 4, ".png") == 0)
+        name.resize(name.size() - 4);
+    return name;
+}
+
+void paint_key(cairo_t* cr, LayoutKey const& key, Glyphs const& glyphs)
 {
     using namespace Theme;
     if (key.width < 6 || key.height < 6)
@@ -68,6 +85,11 @@ void paint_key(cairo_t* cr, LayoutKey const& key)
     bool const escape = key.name == "Esc";
     // Single characters large, words smaller, as on printed caps; one size per
     // kind keeps the rows even.
+    if (key.name.empty() && !key.icon.empty() && glyphs.has(icon_glyph(key.icon))) {
+        double const size = std::min({tw, th, 40.0}) * 0.5;
+        glyphs.draw(cr, icon_glyph(key.icon), tx + (tw - size) / 2.0, ty + (th - size) / 2.0, size, ink.with_alpha(0.92));
+        return;
+    }
     std::string const text = legend(key.name);
     size_t const characters = size_t(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
     bool const word = characters > 1;
@@ -78,14 +100,14 @@ void paint_key(cairo_t* cr, LayoutKey const& key)
 
 }
 
-Surface paint_keyboard(KeyboardLayout const& layout)
+Surface paint_keyboard(KeyboardLayout const& layout, Glyphs const& glyphs)
 {
     Surface surface = make_surface(layout.width, layout.height);
     Context context = make_context(surface);
     cairo_t* cr = context.get();
     paint_case(cr, layout);
     for (auto const& key : layout.keys)
-        paint_key(cr, key);
+        paint_key(cr, key, glyphs);
     cairo_surface_flush(surface.get());
     return surface;
 }

@@ -47,6 +47,7 @@ void on_start(void* data, char const* element, char const** attributes)
     } else if (state->in_keyboard && std::strcmp(element, "key") == 0) {
         LayoutKey key = parse_rect(attribute(attributes, "rect"));
         key.name = attribute(attributes, "name");
+        key.icon = attribute(attributes, "icon");
         state->layout.keys.push_back(std::move(key));
     }
 }
@@ -159,7 +160,7 @@ KeyboardLayout sample_layout()
     layout.width = int(22.5 * unit + 2 * pad);
     layout.height = int(6.25 * unit + 2 * pad);
     auto add = [&](double x, double y, double w, double h, char const* name) {
-        layout.keys.push_back({name, int(pad + x * unit), int(pad + y * unit), int(w * unit), int(h * unit)});
+        layout.keys.push_back({name, "", int(pad + x * unit), int(pad + y * unit), int(w * unit), int(h * unit)});
     };
     for (auto const& row : rows)
         for (auto const& [x, w, name] : row.keys)

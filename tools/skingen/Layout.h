@@ -9,6 +9,7 @@ namespace SkinGen {
 
 struct LayoutKey {
     std::string name; // caption printed on the key
+    std::string icon; // skin image drawn on the key instead of a caption ("icon//icon_pre.png")
     int x = 0;
     int y = 0;
     int width = 0;

@@ -8,6 +8,7 @@
 #include "KeyboardImage.h"
 #include "Layout.h"
 #include "LoadingImage.h"
+#include "Preview.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -56,7 +57,7 @@ bool parse_options(int argc, char** argv, Options& options)
 
 // Keyboard pictures of every layout file, or of the built-in sample while
 // there is none.
-void add_keyboard_images(ImageList& images, fs::path const& layout_dir)
+void add_keyboard_images(ImageList& images, Glyphs const& glyphs, fs::path const& layout_dir)
 {
     std::vector<fs::path> files;
     std::error_code error;
@@ -101,7 +102,7 @@ void add_keyboard_images(ImageList& images, fs::path const& layout_dir)
             continue;
         }
         drawn[name] = layout.source;
-        images.push_back({name, 1, paint_keyboard(layout),
+        images.push_back({name, 1, paint_keyboard(layout, glyphs),
             "keyboard picture of " + fs::path(layout.source).filename().string() + " (" +
                 std::to_string(layout.keys.size()) + " keys)"});
     }
@@ -164,7 +165,11 @@ int main(int argc, char** argv)
     add_control_images(images, glyphs);
     add_palette_image(images);
     add_icon_images(images, glyphs);
-    add_keyboard_images(images, options.layout_dir);
+    add_keyboard_images(images, glyphs, options.layout_dir);
+
+    // Pictures of layouts that are gone must not linger in the program folder.
+    std::error_code error;
+    fs::remove_all(options.skin_dir / "keyboard", error);
 
     bool ok = glyphs.errors() == 0;
     for (auto const& image : images)
@@ -186,8 +191,13 @@ int main(int argc, char** argv)
     for (auto& image : extras)
         images.push_back(std::move(image));
 
-    if (!options.contact_sheet.empty())
+    if (!options.contact_sheet.empty()) {
+        Surface preview = paint_preview(images);
+        fs::path preview_path = options.contact_sheet;
+        preview_path.replace_filename(options.contact_sheet.stem().string() + "-preview.png");
+        ok &= write_png(preview.get(), preview_path);
         ok &= write_contact_sheet(images, options.contact_sheet);
+    }
     if (!options.list.empty())
         write_list(images, options.list);
     if (!ok) {
