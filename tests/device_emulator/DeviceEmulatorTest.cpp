@@ -1,0 +1,221 @@
+// The device link against the keyboard emulator through the real hidapi ABI:
+// the emulator's HID library is loaded the way the program loads it, and its
+// daemon's device events come through the program's device monitor.
+#include "EmulatorProcess.h"
+#include "RecordingDoubles.h"
+#include "config/DescriptionFile.h"
+#include "device/DeviceDiagnostics.h"
+#include "device/DeviceDiscovery.h"
+#include "device/DeviceStatus.h"
+#include "device/SettingsCommands.h"
+
+#include <gtest/gtest.h>
+#include <test_support/Paths.h>
+#include <test_support/ScopedEnv.h>
+#include <test_support/TempDir.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <optional>
+#include <sstream>
+#include <thread>
+
+using namespace Tessera;
+using namespace DeviceTest;
+using DeviceEmulatorTest::EmulatorProcess;
+
+namespace {
+
+constexpr int kWorkerIdleMs = 16;
+
+std::vector<DeviceModel> ShippedConnections()
+{
+    auto const path = (TestSupport::source_dir() / "data" / "config.xml").wstring();
+    return ReadDescriptionFile(path, nullptr, nullptr).connections;
+}
+
+// Runs the discovery pass directly, as the worker does for the status poll.
+struct CountedDiscovery final : DiscoveryTrigger {
+    explicit CountedDiscovery(DeviceDiscovery& discovery)
+        : discovery(discovery)
+    {
+    }
+    void RunDiscovery() override
+    {
+        ++passes;
+        discovery.RunDiscovery();
+    }
+    DeviceDiscovery& discovery;
+    int passes { 0 };
+};
+
+}
+
+class DeviceEmulator : public ::testing::Test {
+protected:
+    DeviceEmulator()
+        : socketPath((dir / "emulator.sock").string())
+        , hidapiEnv("TESSERA_HIDAPI", EmulatorProcess::HidLibrary())
+        , socketEnv("TESSERA_EMULATOR_SOCKET", socketPath)
+    {
+    }
+
+    void Start(std::vector<std::string> const& daemonOptions)
+    {
+        emulator.emplace(socketPath, daemonOptions);
+        ASSERT_TRUE(emulator->IsReady()) << "the emulator daemon did not start: " << EmulatorProcess::Executable();
+        std::string error;
+        manager = std::make_unique<HidDeviceManager>(LoadHidBackend(&error), SystemDeviceClock());
+        ASSERT_TRUE(error.empty()) << error;
+        discovery = std::make_unique<DeviceDiscovery>(*manager, screen, tasks);
+        auto const connections = ShippedConnections();
+        ASSERT_FALSE(connections.empty());
+        discovery->RegisterConnectionModes(connections);
+    }
+
+    // Idle passes of the worker until a discovery pass ran or `limitMs` passed;
+    // the time it took.
+    std::chrono::milliseconds PollUntilDiscovery(DeviceStatus& status, CountedDiscovery& passes, int limitMs)
+    {
+        auto const start = std::chrono::steady_clock::now();
+        auto elapsed = [&] { return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start); };
+        while (passes.passes == 0 && elapsed().count() < limitMs) {
+            status.PollStatus();
+            std::this_thread::sleep_for(std::chrono::milliseconds(kWorkerIdleMs));
+        }
+        return elapsed();
+    }
+
+    TestSupport::TempDir dir;
+    std::string socketPath;
+    TestSupport::ScopedEnv hidapiEnv;
+    TestSupport::ScopedEnv socketEnv;
+    std::optional<EmulatorProcess> emulator;
+    RecordingScreen screen;
+    RecordingTasks tasks;
+    RecordingBattery battery;
+    std::unique_ptr<HidDeviceManager> manager;
+    std::unique_ptr<DeviceDiscovery> discovery;
+};
+
+TEST_F(DeviceEmulator, CableIsPreferredOverReceiver)
+{
+    Start({ "--model", "301", "--cable", "--receiver" });
+    discovery->RunDiscovery();
+
+    auto& link = discovery->LinkState();
+    EXPECT_TRUE(link.anyDevice);
+    EXPECT_TRUE(link.keyboardLinked);
+    EXPECT_EQ(link.connectionMode, 0);
+    EXPECT_EQ(manager->CurrentDeviceType(), 301);
+    EXPECT_EQ(tasks.Tasks(), (std::vector<int> { 15, 16, 5 }));
+    EXPECT_TRUE(manager->HasAuxInterface());
+    auto const entries = manager->CollectEntries();
+    ASSERT_EQ(entries.size(), 2u);
+    for (auto const& entry : entries)
+        EXPECT_TRUE(entry.online) << entry.interfaceName;
+
+    // A command reaches the keyboard and its answer comes back over the cable.
+    EXPECT_TRUE(SetSleepTime(*manager, 2));
+    DeviceStatus status(*manager, SystemDeviceClock(), link, battery, *discovery);
+    EXPECT_TRUE(status.QueryBattery());
+    ASSERT_FALSE(battery.levels.empty());
+}
+
+TEST_F(DeviceEmulator, ReceiverAloneWithKeyboardOffShowsTheHiddenState)
+{
+    Start({ "--model", "301", "--receiver", "--off" });
+    discovery->RunDiscovery();
+
+    auto& link = discovery->LinkState();
+    EXPECT_TRUE(link.anyDevice);
+    EXPECT_FALSE(link.keyboardLinked);
+    EXPECT_EQ(link.connectionMode, -1);
+    EXPECT_TRUE(tasks.Tasks().empty());
+    auto const calls = screen.Calls();
+    ASSERT_GE(calls.size(), 3u);
+    EXPECT_EQ(calls[calls.size() - 3], "SetStatusTitle 61");
+    EXPECT_EQ(calls[calls.size() - 2], "ShowHidden");
+}
+
+TEST_F(DeviceEmulator, UnsolicitedLinkZeroTriggersDiscoveryWithoutWaitingForTheQuery)
+{
+    Start({ "--model", "301", "--receiver" });
+    discovery->RunDiscovery();
+    ASSERT_EQ(discovery->LinkState().connectionMode, 2);
+
+    CountedDiscovery passes(*discovery);
+    DeviceStatus status(*manager, SystemDeviceClock(), discovery->LinkState(), battery, passes);
+    status.PollStatus();
+    ASSERT_TRUE(emulator->Control({ "power", "off" }));
+
+    auto const took = PollUntilDiscovery(status, passes, 8000);
+    EXPECT_EQ(passes.passes, 1);
+    EXPECT_LT(took.count(), 2000);
+    EXPECT_FALSE(discovery->LinkState().keyboardLinked);
+    EXPECT_EQ(discovery->LinkState().connectionMode, -1);
+}
+
+TEST_F(DeviceEmulator, KeyboardThatStopsAnsweringIsFoundWithinAboutSixSeconds)
+{
+    Start({ "--model", "301", "--cable" });
+    discovery->RunDiscovery();
+    ASSERT_EQ(discovery->LinkState().connectionMode, 0);
+
+    CountedDiscovery passes(*discovery);
+    DeviceStatus status(*manager, SystemDeviceClock(), discovery->LinkState(), battery, passes);
+    status.PollStatus();
+    ASSERT_TRUE(emulator->Control({ "fault", "drop-replies", "all" }));
+
+    auto const took = PollUntilDiscovery(status, passes, 10000);
+    EXPECT_EQ(passes.passes, 1);
+    EXPECT_GE(took.count(), 4500);
+    EXPECT_LE(took.count(), 6500);
+}
+
+TEST_F(DeviceEmulator, UnrelatedOrBluetoothArrivalCausesNoPass)
+{
+    Start({ "--model", "301" });
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::vector<std::string> names;
+    auto monitor = CreateDeviceMonitor(); // the emulator's, through TESSERA_EMULATOR_SOCKET
+    ASSERT_TRUE(monitor->Start([&](DeviceChangeEvent const& event) {
+        discovery->OnDeviceChange(event);
+        std::lock_guard lock(mutex);
+        names.push_back(event.interfaceName);
+        changed.notify_all();
+    }));
+
+    ASSERT_TRUE(emulator->Control({ "plug", "unrelated" }));
+    ASSERT_TRUE(emulator->Control({ "plug", "bluetooth" }));
+    // A configured interface last: once its event is in, the others were handled.
+    ASSERT_TRUE(emulator->Control({ "plug", "cable" }));
+    {
+        std::unique_lock lock(mutex);
+        ASSERT_TRUE(changed.wait_for(lock, std::chrono::seconds(5), [&] { return !tasks.Tasks().empty(); }));
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    monitor->Stop();
+
+    EXPECT_EQ(tasks.Tasks(), std::vector<int> { 2 });
+    bool sawBluetooth = false;
+    for (auto const& name : names)
+        sawBluetooth = sawBluetooth || name.find("{00001812-0000-1000-8000-00805f9b34fb}") != std::string::npos;
+    EXPECT_TRUE(sawBluetooth);
+    EXPECT_GE(names.size(), 3u);
+}
+
+TEST_F(DeviceEmulator, DiagnosticFollowsPlugAndUnplug)
+{
+    Start({ "--model", "301", "--cable", "--receiver" });
+    auto const connections = ShippedConnections();
+    std::ostringstream plugged;
+    PrintDiscoveredDevices(plugged, connections, *manager);
+    EXPECT_NE(plugged.str().find("connection mode: 0 (cable)"), std::string::npos) << plugged.str();
+
+    ASSERT_TRUE(emulator->Control({ "unplug", "cable" }));
+    std::ostringstream receiverOnly;
+    PrintDiscoveredDevices(receiverOnly, connections, *manager);
+    EXPECT_NE(receiverOnly.str().find("connection mode: 2 (receiver)"), std::string::npos) << receiverOnly.str();
+}

@@ -1,0 +1,94 @@
+#include "EmulatorProcess.h"
+
+#include <test_support/Paths.h>
+
+#include <spawn.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstring>
+#include <thread>
+
+extern char** environ;
+
+namespace DeviceEmulatorTest {
+
+namespace {
+
+pid_t Spawn(std::vector<std::string> const& arguments)
+{
+    std::vector<char*> argv;
+    for (auto const& argument : arguments)
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    pid_t pid = -1;
+    if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0)
+        return -1;
+    return pid;
+}
+
+bool CanConnect(std::string const& path)
+{
+    int const fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+    bool const connected = connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    close(fd);
+    return connected;
+}
+
+}
+
+std::string EmulatorProcess::Executable()
+{
+    return (TestSupport::build_dir() / "bin" / "tessera-emulator").string();
+}
+
+std::string EmulatorProcess::HidLibrary()
+{
+    return (TestSupport::build_dir() / "lib" / "libtessera-hidapi.so").string();
+}
+
+EmulatorProcess::EmulatorProcess(std::string socketPath, std::vector<std::string> daemonOptions)
+    : m_socketPath(std::move(socketPath))
+{
+    std::vector<std::string> arguments { Executable(), "daemon", "--socket", m_socketPath, "--config",
+        (TestSupport::source_dir() / "data" / "config.xml").string() };
+    arguments.insert(arguments.end(), daemonOptions.begin(), daemonOptions.end());
+    m_pid = Spawn(arguments);
+    if (m_pid < 0)
+        return;
+    for (int attempt = 0; attempt < 250 && !m_ready; ++attempt) {
+        m_ready = CanConnect(m_socketPath);
+        if (!m_ready)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+
+EmulatorProcess::~EmulatorProcess()
+{
+    if (m_pid < 0)
+        return;
+    kill(m_pid, SIGTERM);
+    int status = 0;
+    waitpid(m_pid, &status, 0);
+}
+
+bool EmulatorProcess::Control(std::vector<std::string> const& words) const
+{
+    std::vector<std::string> arguments { Executable(), "--socket", m_socketPath };
+    arguments.insert(arguments.end(), words.begin(), words.end());
+    pid_t const pid = Spawn(arguments);
+    if (pid < 0)
+        return false;
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+}
