@@ -62,6 +62,12 @@ namespace {
 void on_start(void* data, char const* element, char const** attributes)
 {
     auto* picture = static_cast<LayoutPicture*>(data);
+    if (std::strcmp(element, "key") == 0) {
+        for (int i = 0; attributes[i]; i += 2)
+            if (std::strcmp(attributes[i], "icon") == 0 && attributes[i + 1][0] != '\0')
+                picture->key_icons.push_back(normalise_name(attributes[i + 1]));
+        return;
+    }
     if (std::strcmp(element, "Keyboard") != 0 || picture->found)
         return;
     picture->found = true;

@@ -34,6 +34,7 @@ struct LayoutPicture {
     int width = 0;
     int height = 0;
     bool found = false;
+    std::vector<std::string> key_icons; // non-empty `icon` attributes of the keys
 };
 
 // The `Keyboard` element of a layout file.

@@ -108,7 +108,7 @@ TEST(SkinImages, SourceNamesAreReadWithEitherSeparator)
     EXPECT_EQ(names, (std::vector<std::string>{"icon/icon_macro.png", "bk_prompt.png"}));
 }
 
-TEST(KeyboardPictures, EveryLayoutHasAPictureOfItsSize)
+TEST(KeyboardPictures, EveryLayoutHasAPictureOfItsSizeAndItsKeyIcons)
 {
     std::vector<std::filesystem::path> layouts;
     std::error_code error;
@@ -130,5 +130,8 @@ TEST(KeyboardPictures, EveryLayoutHasAPictureOfItsSize)
             EXPECT_EQ(picture->width, picture_name.width) << name;
             EXPECT_EQ(picture->height, picture_name.height) << name;
         }
+        // The keyboard control loads a key's icon from the skin folder too.
+        for (auto const& icon : picture_name.key_icons)
+            EXPECT_TRUE(usable(icon, 1)) << "key icon of " << layout;
     }
 }

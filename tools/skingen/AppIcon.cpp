@@ -73,7 +73,7 @@ Surface paint_app_icon(int size)
         stroke_inner(cr, 0, 0, size, size, radius, Theme::accent.with_alpha(0.35), std::max(1.0, size / 96.0));
         paint_mark(cr, size * 0.2, size * 0.2, size * 0.6);
     } else {
-        double const margin = size <= 16 ? 0.5 : size * 0.06;
+        double const margin = size <= 16 ? 0.0 : std::round(size * 0.06);
         paint_mark(cr, margin, margin, size - 2 * margin);
     }
     cairo_surface_flush(surface.get());

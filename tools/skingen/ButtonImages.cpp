@@ -41,7 +41,7 @@ void paint_body(cairo_t* cr, double w, double h, Tone tone, int frame)
     if (frame == FrameDisabled) {
         set_colour(cr, surface);
         cairo_fill(cr);
-        stroke_inner(cr, 0, 0, w, h, kRadius, line_soft);
+        stroke_inner(cr, 0, 0, w, h, kRadius, mix(line_soft, line, 0.5));
         return;
     }
     switch (tone) {

@@ -152,7 +152,10 @@ void add_tab_images(ImageList& images)
         double const w = 150, h = 56;
         if (frame == 1) {
             cairo_rectangle(cr, 0, 0, w, h);
-            fill_vertical(cr, 0, h, raised_hover.with_alpha(0.0), raised_hover.with_alpha(0.7));
+            fill_vertical(cr, 0, h, raised_hover.with_alpha(0.0), raised_hover.with_alpha(0.45));
+            rounded_rect(cr, 24, h - 2, w - 48, 2, 1);
+            set_colour(cr, ink_muted.with_alpha(0.35));
+            cairo_fill(cr);
         } else if (frame == 2) {
             cairo_rectangle(cr, 0, 0, w, h);
             fill_vertical(cr, 0, h, accent.with_alpha(0.0), accent.with_alpha(0.16));

@@ -41,30 +41,38 @@ constexpr MediaIcon kMediaIcons[] = {
 void paint_mark(cairo_t* cr, double x, double y, double size)
 {
     using namespace Theme;
-    // Four keycaps seen from above, set like the tiles of a mosaic: two lit in
-    // the accent colour, two dark with an accent rim.
-    double const gap = size * 0.09;
-    double const tile = (size - gap) / 2.0;
-    double const radius = tile * 0.26;
-    for (int row = 0; row < 2; ++row) {
-        for (int column = 0; column < 2; ++column) {
+    // A mosaic of nine keycaps seen from above; the lit ones form a T.
+    double gap = std::max(1.0, size * 0.07);
+    double tile = (size - 2 * gap) / 3.0;
+    bool const small = size < 40;
+    if (small) {
+        // Whole pixels keep the tiles crisp at tray sizes.
+        gap = std::max(1.0, std::round(size * 0.07));
+        tile = std::floor((size - 2 * gap) / 3.0);
+        double const used = 3 * tile + 2 * gap;
+        x = std::round(x + (size - used) / 2.0);
+        y = std::round(y + (size - used) / 2.0);
+    }
+    double const radius = tile * (small ? 0.22 : 0.28);
+    bool const lit[3][3] = {{true, true, true}, {false, true, false}, {false, true, false}};
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 3; ++column) {
             double const tx = x + column * (tile + gap);
             double const ty = y + row * (tile + gap);
-            bool const lit = row == column;
             rounded_rect(cr, tx, ty, tile, tile, radius);
-            if (lit)
-                fill_vertical(cr, ty, ty + tile, accent_light, accent_deep);
-            else
-                fill_vertical(cr, ty, ty + tile, rgb(30, 42, 58), rgb(16, 23, 33));
-            double const inset = tile * 0.16;
-            rounded_rect(cr, tx + inset, ty + inset * 0.7, tile - 2 * inset, tile - 2 * inset, radius * 0.7);
-            if (lit)
-                fill_vertical(cr, ty, ty + tile, mix(accent_light, white, 0.35), accent);
-            else
-                fill_vertical(cr, ty, ty + tile, rgb(40, 54, 73), rgb(24, 33, 46));
-            if (!lit) {
-                double const line_width = std::max(1.0, size / 40.0);
-                stroke_inner(cr, tx, ty, tile, tile, radius, accent.with_alpha(0.75), line_width);
+            if (lit[row][column]) {
+                fill_vertical(cr, ty, ty + tile, mix(accent_light, white, 0.15), accent_deep);
+                if (tile >= 8) {
+                    double const inset = tile * 0.18;
+                    rounded_rect(cr, tx + inset, ty + inset * 0.6, tile - 2 * inset, tile - 2 * inset, radius * 0.6);
+                    fill_vertical(cr, ty, ty + tile, mix(accent_light, white, 0.45), accent);
+                }
+            } else if (small) {
+                set_colour(cr, rgb(44, 58, 78));
+                cairo_fill(cr);
+            } else {
+                fill_vertical(cr, ty, ty + tile, rgb(34, 46, 62), rgb(20, 28, 39));
+                stroke_inner(cr, tx, ty, tile, tile, radius, accent.with_alpha(0.35), std::max(1.0, size / 48.0));
             }
         }
     }
