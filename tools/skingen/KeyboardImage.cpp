@@ -27,6 +27,15 @@ void paint_case(cairo_t* cr, KeyboardLayout const& layout)
     fill_vertical(cr, 0, h, rgb(27, 35, 48), rgb(14, 19, 27));
     stroke_inner(cr, 0, 0, w, h, 14, rgb(0, 0, 0, 0.5));
     stroke_inner(cr, 1, 1, w - 2, h - 2, 13, white.with_alpha(0.05));
+    // A thin light edge along the top of the case, brightest in the middle.
+    cairo_pattern_t* edge = cairo_pattern_create_linear(16, 0, w - 16, 0);
+    cairo_pattern_add_color_stop_rgba(edge, 0.0, accent.r, accent.g, accent.b, 0.0);
+    cairo_pattern_add_color_stop_rgba(edge, 0.5, accent.r, accent.g, accent.b, 0.45);
+    cairo_pattern_add_color_stop_rgba(edge, 1.0, accent.r, accent.g, accent.b, 0.0);
+    cairo_rectangle(cr, 16, 1, w - 32, 1);
+    cairo_set_source(cr, edge);
+    cairo_fill(cr);
+    cairo_pattern_destroy(edge);
 
     // The plate under the caps: the keys' bounding box with a small margin.
     int left = INT_MAX, top = INT_MAX, right = INT_MIN, bottom = INT_MIN;
