@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cairo.h>
+#include <fontconfig/fontconfig.h>
 #include <cstdio>
 #include <memory>
 
@@ -155,6 +156,12 @@ bool render_keyboard_png(ModelInfo const& model, KeyboardState const& state, std
         return false;
     }
     return true;
+}
+
+void release_renderer_caches()
+{
+    cairo_debug_reset_static_data();
+    FcFini();
 }
 
 }

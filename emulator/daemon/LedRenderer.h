@@ -17,4 +17,8 @@ namespace Tessera::Emulator {
 bool render_keyboard_png(ModelInfo const& model, KeyboardState const& state, std::optional<KeyLayout> const& layout,
     std::string const& file, std::string& error);
 
+// Frees the drawing library's font caches; call once at exit, when no rendering runs any more
+// (keeps leak checkers quiet about caches that live for the whole process).
+void release_renderer_caches();
+
 }

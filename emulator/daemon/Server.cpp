@@ -17,6 +17,8 @@ namespace Tessera::Emulator {
 
 namespace {
 constexpr std::size_t kRequestLimit = 64 * 1024;
+// Each connection is a thread; a runaway client cannot make more than this.
+constexpr std::size_t kMaxConnections = 256;
 
 // Removes a socket file nobody listens on any more; false when a live daemon answers there
 // or the path is something other than a socket.
@@ -144,6 +146,10 @@ void Server::accept_one()
     if (fd < 0)
         return;
     std::lock_guard lock(m_mutex);
+    if (m_connections.size() >= kMaxConnections) {
+        ::close(fd);
+        return;
+    }
     auto& connection = m_connections.emplace_back();
     connection.channel = std::make_unique<LineChannel>(fd, kRequestLimit);
     connection.thread = std::thread([this, &connection] {

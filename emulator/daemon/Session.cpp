@@ -3,6 +3,7 @@
 #include "emulator/daemon/Control.h"
 #include "emulator/wire/InterfaceRecord.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace Tessera::Emulator {
@@ -73,14 +74,17 @@ bool Session::answer(TransferResult const& result, bool with_bytes)
 
 void Session::reply_read(int timeout_ms)
 {
-    if (timeout_ms >= 0) {
-        answer(m_hub.read(m_handle, timeout_ms), true);
-        return;
-    }
-    // A blocking read: wait in slices so a client that went away frees this thread.
+    // Wait in slices, so a client that went away mid-read frees this thread.
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout_ms);
     while (true) {
-        auto result = m_hub.read(m_handle, kReadSliceMs);
-        if (result.count != 0 || m_channel.peer_closed()) {
+        int slice = kReadSliceMs;
+        if (timeout_ms >= 0) {
+            auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+            slice = static_cast<int>(std::clamp<long long>(left.count(), 0, kReadSliceMs));
+        }
+        auto result = m_hub.read(m_handle, slice);
+        bool time_is_up = timeout_ms >= 0 && std::chrono::steady_clock::now() >= deadline;
+        if (result.count != 0 || time_is_up || m_channel.peer_closed()) {
             answer(result, true);
             return;
         }

@@ -1,6 +1,7 @@
 #include "emulator/tool/DaemonMain.h"
 
 #include "emulator/daemon/DeviceHub.h"
+#include "emulator/daemon/LedRenderer.h"
 #include "emulator/daemon/Server.h"
 #include "emulator/wire/SocketPath.h"
 
@@ -151,6 +152,7 @@ int run_daemon(std::vector<std::string> const& args)
     std::fflush(stdout);
     server->wait();
     server.reset();
+    release_renderer_caches();
     if (signal_fd >= 0)
         close(signal_fd);
     return 0;

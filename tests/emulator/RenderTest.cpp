@@ -10,6 +10,12 @@ using namespace Tessera::Emulator;
 
 namespace {
 
+// Cairo keeps font caches for the life of the process; release them once all tests ran.
+struct RendererCaches : ::testing::Environment {
+    void TearDown() override { release_renderer_caches(); }
+};
+auto* const s_renderer_caches = ::testing::AddGlobalTestEnvironment(new RendererCaches);
+
 char const* const kLayout = R"(<?xml version="1.0" encoding="utf-8"?>
 <device.info>
   <menu macro="1" light_mode="1"/>
