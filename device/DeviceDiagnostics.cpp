@@ -65,12 +65,10 @@ int PrintDiscoveredDevices(std::ostream& out, std::vector<DeviceModel> const& co
     SilentScreen screen;
     IgnoredTasks tasks;
     DeviceDiscovery discovery(manager, screen, tasks);
-    if (manager.SupportedDevices().empty()) {
+    if (manager.SupportedDevices().empty())
         discovery.RegisterConnectionModes(connections);
-    } else {
-        // The transport already holds the table; only the records are new here.
-        discovery.RegisterConnectionModes({});
-    }
+    else
+        discovery.AdoptConnectionModes(connections); // the transport already holds the table
     discovery.RunDiscovery();
 
     int const deviceType = manager.CurrentDeviceType();

@@ -60,6 +60,12 @@ void DeviceDiscovery::RegisterConnectionModes(std::vector<DeviceModel> const& mo
     }
 }
 
+void DeviceDiscovery::AdoptConnectionModes(std::vector<DeviceModel> const& modes)
+{
+    std::lock_guard lock(m_modesMutex);
+    m_modes.insert(m_modes.end(), modes.begin(), modes.end());
+}
+
 std::vector<DeviceModel> DeviceDiscovery::ConnectionModes() const
 {
     std::lock_guard lock(m_modesMutex);
@@ -73,19 +79,27 @@ void DeviceDiscovery::RefreshDevices()
     auto const entries = m_manager.CollectEntries();
     m_screen.ResetDeviceSelector();
 
-    std::lock_guard lock(m_modesMutex);
-    m_foundDeviceType = 0;
-    for (auto& mode : m_modes) {
-        if (m_manager.FindEntry(mode.vid, mode.pid, mode.name, mode.mode) < 0)
-            continue;
-        m_link.keyboardLinked = true;
-        mode.present = true;
-        if (m_foundDeviceType == 0)
-            m_foundDeviceType = mode.deviceType;
-        m_screen.SetDeviceSelectorState(mode.deviceType, kSelectorConnected);
+    std::vector<int> foundTypes;
+    {
+        std::lock_guard lock(m_modesMutex);
+        m_foundDeviceType = 0;
+        for (auto& mode : m_modes) {
+            if (m_manager.FindEntry(mode.vid, mode.pid, mode.name, mode.mode) < 0)
+                continue;
+            mode.present = true;
+            foundTypes.push_back(mode.deviceType);
+        }
+        if (!foundTypes.empty())
+            m_foundDeviceType = foundTypes.front();
+        else if (!entries.empty())
+            m_foundDeviceType = entries.front().deviceType;
     }
-    if (m_foundDeviceType == 0 && !entries.empty())
-        m_foundDeviceType = entries.front().deviceType;
+    // The screen is called without the lock, so a window that handles these
+    // calls on its own thread cannot wait on a notification holding it.
+    for (int deviceType : foundTypes) {
+        m_link.keyboardLinked = true;
+        m_screen.SetDeviceSelectorState(deviceType, kSelectorConnected);
+    }
     m_link.anyDevice = !entries.empty();
 }
 
@@ -152,19 +166,23 @@ int DeviceDiscovery::OnDeviceChange(DeviceChangeEvent const& event)
         return 0;
 
     bool const arrival = event.kind == DeviceChangeKind::Arrival;
-    std::lock_guard lock(m_modesMutex);
-    for (auto& mode : m_modes) {
-        if (mode.hidInterface.empty() || (!arrival && !mode.present))
-            continue;
-        if (name.find(UpperCaseAscii(mode.hidInterface)) == std::string::npos)
-            continue;
-        if (!arrival)
-            mode.present = false;
-        int const task = arrival ? kTaskDeviceArrived : kTaskDeviceRemoved;
-        m_tasks.QueueTask(task);
-        return task;
+    int task = 0;
+    {
+        std::lock_guard lock(m_modesMutex);
+        for (auto& mode : m_modes) {
+            if (mode.hidInterface.empty() || (!arrival && !mode.present))
+                continue;
+            if (name.find(UpperCaseAscii(mode.hidInterface)) == std::string::npos)
+                continue;
+            if (!arrival)
+                mode.present = false;
+            task = arrival ? kTaskDeviceArrived : kTaskDeviceRemoved;
+            break;
+        }
     }
-    return 0;
+    if (task != 0)
+        m_tasks.QueueTask(task);
+    return task;
 }
 
 }

@@ -34,6 +34,8 @@ public:
     // (one per `mode` element, carrying its keyboard's device type). Each also
     // becomes a row of the manager's supported-device table.
     void RegisterConnectionModes(std::vector<DeviceModel> const& modes);
+    // Keeps the records only, for a transport whose table is already filled.
+    void AdoptConnectionModes(std::vector<DeviceModel> const& modes);
     std::vector<DeviceModel> ConnectionModes() const;
 
     // A full pass: reopen the interfaces and mark the modes found connected.

@@ -213,6 +213,7 @@ TEST_F(DeviceEmulator, DiagnosticFollowsPlugAndUnplug)
     std::ostringstream plugged;
     PrintDiscoveredDevices(plugged, connections, *manager);
     EXPECT_NE(plugged.str().find("connection mode: 0 (cable)"), std::string::npos) << plugged.str();
+    EXPECT_NE(plugged.str().find("keyboard linked: yes"), std::string::npos) << plugged.str();
 
     ASSERT_TRUE(emulator->Control({ "unplug", "cable" }));
     std::ostringstream receiverOnly;
