@@ -10,6 +10,8 @@
 #include "keyboard/KeyboardTipsHost.h"
 #include "keyboard/LightFrames.h"
 
+#include <algorithm>
+
 namespace LumoUI {
 
 LUMOUI_REGISTER_CONTROL(KeyboardCtrl, L"KeyboardCtrl", FactoryBoth,
@@ -17,6 +19,15 @@ LUMOUI_REGISTER_CONTROL(KeyboardCtrl, L"KeyboardCtrl", FactoryBoth,
 
 namespace {
 constexpr COLORREF kDefaultKeyColor = 0x00E1FF;
+
+// Skin-relative names from layout files may use the other system's
+// separator ("keyboard\\tk301.png"); the skin folder uses '/'.
+CString SkinFile(CString name)
+{
+    std::replace(name.begin(), name.end(), L'\\', L'/');
+    return PaintManager::GetSkinFolder() + name;
+}
+
 constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kMusicCyan = 0xFFFF00;
 }
@@ -55,7 +66,7 @@ int KeyboardCtrl::AddKeyItem(wchar_t const* name, wchar_t const* text, uint32_t 
     key->color = kDefaultKeyColor;
     if (!iconFile.empty()) {
         // Loaded before taking the lock: decoding may take a while.
-        key->icon = MImage::LoadFromFile(PaintManager::GetSkinFolder() + iconFile);
+        key->icon = MImage::LoadFromFile(SkinFile(iconFile));
         key->icon_width = key->icon.Width();
         key->icon_height = key->icon.Height();
     }
@@ -105,7 +116,7 @@ KEY_INFO* KeyboardCtrl::FindKey(uint32_t keyValue)
 
 void KeyboardCtrl::SetKeyboardImage(CString const& file)
 {
-    SetKeyboardImage(MImage::LoadFromFile(PaintManager::GetSkinFolder() + file));
+    SetKeyboardImage(MImage::LoadFromFile(SkinFile(file)));
 }
 
 void KeyboardCtrl::SetKeyboardImage(MImage image)

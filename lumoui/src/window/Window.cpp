@@ -289,6 +289,6 @@ int MWindow::ModifyExStyle(unsigned remove, unsigned add, unsigned swpFlags)
 }
 
 LRESULT MWindow::SendMessageW(unsigned msg, WPARAM wParam, LPARAM lParam) { return ws().Send(m_hwnd, msg, wParam, lParam); }
-bool MWindow::PostMessageW(unsigned msg, WPARAM wParam, LPARAM lParam) { return ws().Post(m_hwnd, msg, wParam, lParam); }
+bool MWindow::PostMessageW(unsigned msg, WPARAM wParam, LPARAM lParam) { return ws().IsAlive(m_hwnd) && ws().Post(m_hwnd, msg, wParam, lParam); }
 
 }

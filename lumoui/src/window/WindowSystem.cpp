@@ -228,8 +228,15 @@ bool WindowSystem::Get(MSG& msg, bool block, bool remove)
             std::lock_guard lock(m_mutex);
             if (!m_queue.empty()) {
                 msg = m_queue.front();
-                if (remove)
+                if (remove) {
                     m_queue.pop_front();
+                    // Key state follows the messages as they are taken, so a
+                    // handler sees the modifiers of its own key press.
+                    if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN)
+                        SetKey(static_cast<unsigned>(msg.wParam), true);
+                    else if (msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP)
+                        SetKey(static_cast<unsigned>(msg.wParam), false);
+                }
                 return true;
             }
         }
@@ -646,15 +653,16 @@ void WindowSystem::DeliverMouse(BackendEvent const& event)
 void WindowSystem::DeliverKey(BackendEvent const& event)
 {
     using T = BackendEvent::Type;
-    if (event.type == T::KeyDown)
-        SetKey(event.vk, true);
-    if (event.type == T::KeyUp)
-        SetKey(event.vk, false);
     HWND target = IsAlive(m_active) ? m_active : event.window;
     NativeWindow* window = Find(target);
-    if (!window || (window->style & WS_DISABLED))
+    if (!window || (window->style & WS_DISABLED)) {
+        if (event.type == T::KeyDown || event.type == T::KeyUp)
+            SetKey(event.vk, event.type == T::KeyDown);
         return;
-    bool alt = m_keys[VK_MENU];
+    }
+    bool alt = m_alt_pending;
+    if (event.vk == VK_LMENU || event.vk == VK_RMENU)
+        m_alt_pending = event.type == T::KeyDown;
     switch (event.type) {
     case T::KeyDown:
         Post(target, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, event.vk, 1);

@@ -98,6 +98,7 @@ private:
     CRect m_move_start;
     CPoint m_cursor;
     bool m_buttons[3] { false, false, false };
+    bool m_alt_pending { false };
     struct LastClick {
         HWND window { nullptr };
         int button { -1 };
