@@ -35,23 +35,6 @@ void paint_main(cairo_t* cr)
 {
     using namespace Theme;
     double const w = 1280, h = 720, caption = 60;
-    cairo_rectangle(cr, 0, 0, w, h);
-    set_colour(cr, back);
-    cairo_fill(cr);
-
-    // Two wide, faint pools of the accent colour give the flat back some depth.
-    auto pool = [&](double x, double y, double radius, double alpha) {
-        cairo_pattern_t* pattern = cairo_pattern_create_radial(x, y, 0, x, y, radius);
-        cairo_pattern_add_color_stop_rgba(pattern, 0, accent.r, accent.g, accent.b, alpha);
-        cairo_pattern_add_color_stop_rgba(pattern, 1, accent.r, accent.g, accent.b, 0);
-        cairo_rectangle(cr, 0, caption, w, h - caption);
-        cairo_set_source(cr, pattern);
-        cairo_fill(cr);
-        cairo_pattern_destroy(pattern);
-    };
-    pool(w * 0.82, caption, 620, 0.070);
-    pool(w * 0.08, h, 520, 0.045);
-
     // A fine dot grid, like the plate of a keyboard.
     set_colour(cr, white.with_alpha(0.045));
     for (double y = caption + 18; y < h - 4; y += 24)
@@ -75,30 +58,47 @@ void paint_main(cairo_t* cr)
     cairo_stroke(cr);
 }
 
-// Faint gradients over a large dark area show steps of one level as rings;
-// a deterministic ±1 noise breaks them up.
-void dither(cairo_surface_t* surface)
+// The back colour with two wide, faint pools of the accent colour, worked
+// out per pixel in floating point and rounded with a little noise: drawn in
+// eight bits, gradients this faint over a dark area show rings.
+void paint_back_with_pools(cairo_surface_t* surface)
 {
+    using namespace Theme;
+    struct Pool {
+        double x, y, radius, alpha;
+    };
+    Pool const pools[] = {{1280 * 0.82, 60, 620, 0.070}, {1280 * 0.08, 720, 520, 0.045}};
     cairo_surface_flush(surface);
     unsigned char* data = cairo_image_surface_get_data(surface);
     int const width = cairo_image_surface_get_width(surface);
     int const height = cairo_image_surface_get_height(surface);
     int const stride = cairo_image_surface_get_stride(surface);
     uint32_t state = 0x9E3779B9u;
+    auto noise = [&state] {
+        // Triangular noise of ±1 level: the sum of two uniform values.
+        state = state * 1664525u + 1013904223u;
+        double const a = (state >> 8) / double(1u << 24);
+        state = state * 1664525u + 1013904223u;
+        double const b = (state >> 8) / double(1u << 24);
+        return a - b;
+    };
     for (int y = 0; y < height; ++y) {
         auto* row = reinterpret_cast<uint32_t*>(data + y * stride);
         for (int x = 0; x < width; ++x) {
-            state = state * 1664525u + 1013904223u;
-            int const offset = int(state >> 30) - 1; // -1, 0, 1 or 2 → mostly ±1
-            uint32_t pixel = row[x];
-            if ((pixel >> 24) != 0xFF)
-                continue;
-            uint32_t out = 0xFF000000u;
-            for (int shift = 0; shift <= 16; shift += 8) {
-                int const channel = std::clamp(int((pixel >> shift) & 0xFF) + std::min(offset, 1), 0, 255);
-                out |= uint32_t(channel) << shift;
+            double c[3] = {back.r, back.g, back.b};
+            double const target[3] = {accent.r, accent.g, accent.b};
+            for (auto const& pool : pools) {
+                double const distance = std::hypot(x + 0.5 - pool.x, y + 0.5 - pool.y);
+                double const alpha = pool.alpha * std::max(0.0, 1.0 - distance / pool.radius);
+                for (int i = 0; i < 3; ++i)
+                    c[i] += (target[i] - c[i]) * alpha;
             }
-            row[x] = out;
+            uint32_t pixel = 0xFF000000u;
+            for (int i = 0; i < 3; ++i) {
+                int const level = std::clamp(int(std::lround(c[i] * 255.0 + noise())), 0, 255);
+                pixel |= uint32_t(level) << (16 - 8 * i);
+            }
+            row[x] = pixel;
         }
     }
     cairo_surface_mark_dirty(surface);
@@ -109,8 +109,13 @@ void dither(cairo_surface_t* surface)
 void add_window_images(ImageList& images, Glyphs const&)
 {
     using namespace Theme;
-    Surface main_back = make_image(1280, 720, paint_main);
-    dither(main_back.get());
+    Surface main_back = make_surface(1280, 720);
+    paint_back_with_pools(main_back.get());
+    {
+        Context context = make_context(main_back);
+        paint_main(context.get());
+    }
+    cairo_surface_flush(main_back.get());
     images.push_back({"bk_main.png", 1, std::move(main_back),
         "main window background (drawn at its own size): caption band 0-60, content below"});
     images.push_back({"bk_prompt.png", 1, make_image(380, 200, [](cairo_t* cr) { paint_panel(cr, 380, 200, true); }),
