@@ -57,6 +57,25 @@ std::vector<std::string> image_literals(std::filesystem::path const& folder)
     return names;
 }
 
+std::vector<std::pair<std::string, int>> framed_image_literals(std::filesystem::path const& folder)
+{
+    static std::regex const call(
+        R"re((SetImage|SetIconImage|AddImgResInfo|AddImage)\s*\(\s*L?"([A-Za-z0-9_./\\-]+\.(png|gif))"\s*,\s*(\d+)\s*\))re");
+    std::vector<std::pair<std::string, int>> found;
+    std::error_code error;
+    if (!std::filesystem::exists(folder, error))
+        return found;
+    for (auto const& entry : std::filesystem::recursive_directory_iterator(folder, error)) {
+        auto const extension = entry.path().extension();
+        if (extension != ".cpp" && extension != ".h")
+            continue;
+        std::string const text = TestSupport::read_file(entry.path());
+        for (std::sregex_iterator it(text.begin(), text.end(), call), end; it != end; ++it)
+            found.emplace_back(normalise_name((*it)[2].str()), std::stoi((*it)[4].str()));
+    }
+    return found;
+}
+
 namespace {
 
 void on_start(void* data, char const* element, char const** attributes)

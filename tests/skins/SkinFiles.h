@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Reading the generated skin for the tests: decoding with the same decoder the
@@ -28,6 +29,10 @@ std::string normalise_name(std::string const& name);
 // Every quoted literal ending in ".png" or ".gif" in the C++ sources below
 // `folder` (normalised; literals with format specifiers are left out).
 std::vector<std::string> image_literals(std::filesystem::path const& folder);
+
+// Image names passed with a literal frame count, as in
+// `SetImage(L"icon//icon_circle.png", 2)`: (name, frames) pairs.
+std::vector<std::pair<std::string, int>> framed_image_literals(std::filesystem::path const& folder);
 
 struct LayoutPicture {
     std::string image;

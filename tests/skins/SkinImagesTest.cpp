@@ -95,6 +95,18 @@ TEST(SkinImages, EveryImageNamedInTheSourcesExists)
     }
 }
 
+TEST(SkinImages, FrameCountsInTheSourcesSplitTheirImages)
+{
+    auto const ignored = listed_names("not-skin-images.txt");
+    for (char const* folder : {"app", "lumoui", "keys", "lighting", "profiles"}) {
+        for (auto const& [name, frames] : framed_image_literals(TestSupport::source_dir() / folder)) {
+            if (!ignored.count(name)) {
+                EXPECT_TRUE(usable(name, frames)) << "loaded with " << frames << " frames in " << folder << "/";
+            }
+        }
+    }
+}
+
 TEST(SkinImages, SourceNamesAreReadWithEitherSeparator)
 {
     EXPECT_EQ(normalise_name("icon\\\\icon_keyboard.png"), "icon/icon_keyboard.png");
@@ -106,6 +118,8 @@ TEST(SkinImages, SourceNamesAreReadWithEitherSeparator)
                           "LoadBKImage(\"bk_prompt.png\");");
     auto const names = image_literals(dir.path());
     EXPECT_EQ(names, (std::vector<std::string>{"icon/icon_macro.png", "bk_prompt.png"}));
+    auto const framed = framed_image_literals(dir.path());
+    EXPECT_EQ(framed, (std::vector<std::pair<std::string, int>>{{"icon/icon_macro.png", 4}}));
 }
 
 TEST(KeyboardPictures, EveryLayoutHasAPictureOfItsSizeAndItsKeyIcons)
