@@ -4,6 +4,7 @@
 #include "config/KeyboardModel.h"
 #include "store/DefaultData.h"
 #include "store/ModelDatabaseSwitch.h"
+#include "store/ModelLightDefaults.h"
 
 #include <test_support/Paths.h>
 
@@ -41,19 +42,7 @@ TEST(ModelLoad, ShippedModelOpensItsDatabaseAndGetsOneLightRowPerMode)
     EXPECT_TRUE(std::filesystem::exists(data.path() / "db" / "TK301_data_v1.db"));
     EXPECT_EQ(view.items, 108 * 3);
 
-    LightDefaults defaults;
-    for (auto const& mode : state.lightModes) {
-        LightData row;
-        row.name = mode.name;
-        row.mode = mode.mode;
-        row.config_func = mode.attribute;
-        defaults.modes.push_back(row);
-    }
-    defaults.defaultMode = state.defaultMode;
-    defaults.defaultBrightness = state.defaultBrightness;
-    defaults.defaultSpeed = state.defaultSpeed;
-    defaults.deviceType = state.deviceType;
-    CreateDefaultLightData(db, defaults);
+    CreateDefaultLightData(db, MakeLightDefaults(state));
     std::vector<LightData> rows;
     EXPECT_EQ(db.LoadLightData(1, rows), static_cast<int>(state.lightModes.size()));
     EXPECT_EQ(db.GetActiveLightMode(1), state.defaultMode);
