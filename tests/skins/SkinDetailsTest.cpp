@@ -3,6 +3,7 @@
 #include <test_support/Paths.h>
 #include <test_support/TempDir.h>
 
+#include <gdk-pixbuf/gdk-pixbuf.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -114,6 +115,23 @@ TEST(ProgramIcon, IconFileListsItsImagesWithinTheFile)
     auto const desktop = decode(TestSupport::dist_dir() / "icons/hicolor/48x48/apps/tessera.png");
     ASSERT_TRUE(desktop);
     EXPECT_EQ(desktop->width, 48);
+}
+
+// The tray and window icon are read with gdk-pixbuf, which picks the largest
+// entry; the mark's middle tile is lit in the accent colour.
+TEST(ProgramIcon, IconFileDecodesWithGdkPixbuf)
+{
+    GError* error = nullptr;
+    GdkPixbuf* icon = gdk_pixbuf_new_from_file((TestSupport::dist_dir() / "Tessera.ico").c_str(), &error);
+    ASSERT_NE(icon, nullptr) << (error ? error->message : "");
+    int const size = gdk_pixbuf_get_width(icon);
+    EXPECT_EQ(size, 256);
+    ASSERT_EQ(gdk_pixbuf_get_n_channels(icon), 4);
+    guchar const* centre = gdk_pixbuf_get_pixels(icon) + (size / 2) * gdk_pixbuf_get_rowstride(icon) + (size / 2) * 4;
+    EXPECT_EQ(centre[3], 255);
+    EXPECT_GT(centre[2], 200);                  // blue
+    EXPECT_GT(int(centre[2]) - int(centre[0]), 80); // well above red
+    g_object_unref(icon);
 }
 
 TEST(ToolkitResources, ScrollBarImagesLieAlongTheirBar)

@@ -84,7 +84,7 @@ std::vector<unsigned char> encode_ico(std::vector<cairo_surface_t*> const& image
 {
     std::vector<std::vector<unsigned char>> entries;
     for (cairo_surface_t* image : images)
-        entries.push_back(cairo_image_surface_get_width(image) >= 256 ? png_bytes(image) : bitmap_entry(image));
+        entries.push_back(bitmap_entry(image));
     std::vector<unsigned char> out;
     put16(out, 0);
     put16(out, 1); // icon
