@@ -2,6 +2,8 @@
 
 #include <lumoui/CKeyboardTips.h>
 
+#include <test_support/TempDir.h>
+
 using namespace LumoUI;
 using namespace KeyboardTests;
 
@@ -40,6 +42,29 @@ TEST_F(KeyboardCtrlTest, AddedKeysStartUncheckedInTheDefaultColour)
     EXPECT_TRUE(keys[2]->icon.IsNull()) << "a key without icon file has no icon";
     EXPECT_EQ(keyboard->AddKeyItem(L"D", L"Key D", 7, CRect(), L"icon//missing.png"), 3);
     EXPECT_TRUE(keyboard->GetKeyItems()[3]->icon.IsNull()) << "a missing icon file leaves no icon";
+}
+
+TEST_F(KeyboardCtrlTest, PictureAndIconsComeFromTheSkinFolderWithEitherSeparator)
+{
+    TestSupport::TempDir program;
+    std::filesystem::create_directories(program.path() / "skins/theme1/icon");
+    std::filesystem::create_directories(program.path() / "skins/theme1/keyboard");
+    ASSERT_TRUE(SolidImage(16, 12, 0xFFFFFFFF).SavePng(FromUtf8((program.path() / "skins/theme1/icon/k.png").string())));
+    ASSERT_TRUE(SolidImage(780, 280, 0xFF0000FF).SavePng(FromUtf8((program.path() / "skins/theme1/keyboard/pic.png").string())));
+    Manager::SetAppDirectory(FromUtf8(program.path().string()));
+
+    keyboard->AddKeyItem(L"", L"Icon key", 8, CRect(130, 10, 180, 60), L"icon\\k.png");
+    keyboard->SetKeyboardImage(CString(L"keyboard\\pic.png"));
+    KEY_INFO const* key = keyboard->GetKeyItems()[3];
+    EXPECT_FALSE(key->icon.IsNull());
+    EXPECT_EQ(key->icon_width, 16);
+    EXPECT_EQ(key->icon_height, 12);
+    keyboard->SetKeyboardCtrlMode(KBMODE_CUSTOM);
+    EXPECT_EQ(window.GetPaintManager().PaintToImage().GetPixel(400, 200), 0xFF0000FFu);
+
+    keyboard->SetKeyboardImage(CString(L"keyboard/missing.png"));
+    EXPECT_NE(window.GetPaintManager().PaintToImage().GetPixel(400, 200), 0xFF0000FFu) << "a failed load leaves no picture";
+    Manager::SetAppDirectory(L"");
 }
 
 TEST_F(KeyboardCtrlTest, ByKeyOperationsTakeTheFirstMatchAndIgnoreUnknownValues)
