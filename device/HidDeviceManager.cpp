@@ -66,8 +66,9 @@ void HidDeviceManager::CloseAllLocked()
         m_backend->Close(m_auxHandle);
         m_auxHandle = nullptr;
     }
-    // The cached handle now dangles; no operation uses it until the next
-    // discovery pass, which forgets it.
+    // The cached choice pointed at a closed handle; forget it now rather than
+    // keep a dangling pointer until the next pass.
+    m_activeHandle = nullptr;
 }
 
 bool HidDeviceManager::IsOpen() const

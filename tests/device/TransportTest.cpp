@@ -321,3 +321,20 @@ TEST_F(Transport, OperationsFromTwoThreadsNeverOverlap)
     worker.join();
     EXPECT_EQ(fake->overlaps.load(), 0);
 }
+
+TEST_F(Transport, CloseAllClosesEveryInterfaceAndOperationsFail)
+{
+    AddCable();
+    auto aux = KeyboardInterface(kVid, kCablePid, 3, "/dev/hidraw3");
+    fake->Add(aux);
+    Discover();
+    ASSERT_EQ(fake->OpenHandleCount(), 2);
+    manager->CloseAll();
+    EXPECT_EQ(fake->OpenHandleCount(), 0);
+    EXPECT_FALSE(manager->IsOpen());
+    EXPECT_FALSE(manager->HasAuxInterface());
+    HidData data = Command(0x08);
+    fake->forbidTransfers = true;
+    EXPECT_FALSE(manager->SendCommand(data, false));
+    EXPECT_TRUE(manager->CollectEntries().empty());
+}
