@@ -49,9 +49,10 @@ void paint_body(cairo_t* cr, double w, double h, Tone tone, int frame)
         if (pressed)
             fill_vertical(cr, 0, h, accent_deep, mix(accent_deep, back, 0.25));
         else if (hover)
-            fill_vertical(cr, 0, h, mix(accent, white, 0.22), mix(accent, accent_deep, 0.2));
+            fill_vertical(cr, 0, h, mix(accent, white, 0.16), mix(accent, accent_deep, 0.35));
         else
-            fill_vertical(cr, 0, h, mix(accent, white, 0.06), mix(accent, accent_deep, 0.55));
+            // Darker towards the bottom, so white captions keep their contrast.
+            fill_vertical(cr, 0, h, accent, mix(accent, accent_deep, 0.85));
         stroke_inner(cr, 0, 0, w, h, kRadius, mix(accent_deep, back, 0.3).with_alpha(0.9));
         if (!pressed)
             top_bevel(cr, w, 0.30);
