@@ -58,6 +58,10 @@ LUMOUI_API uint32_t GetTickCount();
 // The window thread sleeps until a message arrives (or ms pass).
 LUMOUI_API void WaitMessage(int timeoutMs);
 
+// Writes the pixels last presented in the window (its client area) as PNG;
+// false for a dead or never-painted window or an unwritable file.
+LUMOUI_API bool SaveWindowPng(HWND hwnd, CString const& pngPath);
+
 // Select the in-memory backend; only before the first window is created.
 LUMOUI_API void UseHeadlessBackend();
 LUMOUI_API bool IsHeadlessBackend();

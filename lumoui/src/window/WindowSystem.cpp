@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <cstdio>
 #include <cstring>
 #include <thread>
 
@@ -69,6 +70,7 @@ HWND WindowSystem::CreateWindow(MWindow* object, HWND owner, CString const& titl
     window->rect = rc;
     if (!m_backend->CreateSurface(hwnd, rc, style, exStyle))
         return nullptr;
+    m_backend->SetTitle(hwnd, title);
     {
         std::lock_guard lock(m_mutex);
         m_windows.push_back(std::move(window));
@@ -522,6 +524,10 @@ unsigned WindowSystem::MouseFlags() const
 void WindowSystem::HandleEvent(BackendEvent const& event)
 {
     using T = BackendEvent::Type;
+    static bool const s_trace = std::getenv("LUMOUI_TRACE") != nullptr;
+    if (s_trace)
+        std::fprintf(stderr, "lumoui: event %d window %p at %d,%d button %d vk %u\n", static_cast<int>(event.type),
+            static_cast<void*>(event.window), event.screen.x, event.screen.y, event.button, event.vk);
     switch (event.type) {
     case T::MouseMove:
     case T::MouseDown:
@@ -617,6 +623,15 @@ void WindowSystem::DeliverMouse(BackendEvent const& event)
     CPoint client = event.screen - window->rect.TopLeft();
     LPARAM at = MAKELPARAM(client.x, client.y);
     unsigned flags = MouseFlags();
+    // A press or release where the pointer was never reported (motion
+    // events can be coalesced away) is preceded by a move there, so that
+    // hover state is current when the button message arrives.
+    if (event.type != T::MouseMove && event.type != T::Wheel && (m_last_move_window != target || m_last_move != client))
+        Post(target, WM_MOUSEMOVE, flags, at);
+    if (event.type != T::Wheel) {
+        m_last_move_window = target;
+        m_last_move = client;
+    }
     switch (event.type) {
     case T::MouseMove:
         Post(target, WM_MOUSEMOVE, flags, at);
@@ -714,6 +729,11 @@ void SetCursor(CursorKind cursor) { WindowSystem::Get().SetCursor(cursor); }
 CRect GetWorkArea(CPoint pt) { return WindowSystem::Get().GetBackend().WorkArea(pt); }
 uint32_t GetTickCount() { return WindowSystem::Get().Now(); }
 void WaitMessage(int timeoutMs) { WindowSystem::Get().Wait(timeoutMs); }
+bool SaveWindowPng(HWND hwnd, CString const& pngPath)
+{
+    NativeWindow* window = WindowSystem::Get().Find(hwnd);
+    return window && !window->frame.IsNull() && window->frame.SavePng(pngPath);
+}
 void UseHeadlessBackend() { WindowSystem::RequestHeadless(); }
 bool IsHeadlessBackend() { return WindowSystem::Get().IsHeadless(); }
 

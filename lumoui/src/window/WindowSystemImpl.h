@@ -99,6 +99,8 @@ private:
     CPoint m_cursor;
     bool m_buttons[3] { false, false, false };
     bool m_alt_pending { false };
+    HWND m_last_move_window { nullptr };
+    CPoint m_last_move;
     struct LastClick {
         HWND window { nullptr };
         int button { -1 };
