@@ -7,6 +7,10 @@
 namespace Tessera::Emulator {
 
 static constexpr std::uint8_t kGetStatus = 0x0E;
+// The settings commands are sent in the signed form to every family.
+static constexpr std::uint8_t kSetSleepTime = 0x0C;
+static constexpr std::uint8_t kSetKeyResponseTime = 0x0D;
+static constexpr std::uint8_t kSetFnSwitch = 0x10;
 static constexpr std::size_t kReportBytes = 64;
 
 bool has_signature(Bytes const& payload)
@@ -47,7 +51,25 @@ std::vector<Bytes> Firmware::output(Link link, Bytes const& report)
         return { status_report(link) };
     if (!reachable(link))
         return {};
+    if (has_signature(payload) && settings(payload))
+        return {};
     return on_output(link, payload);
+}
+
+bool Firmware::settings(Bytes const& payload)
+{
+    std::uint8_t value = payload[kParameterOffset];
+    switch (payload[kCommandOffset]) {
+    case kSetSleepTime: m_state.sleepTime = value; return true;
+    case kSetKeyResponseTime: m_state.keyResponseTime = value; return true;
+    case kSetFnSwitch:
+        if (value > 1)
+            ignore();
+        else
+            m_state.fnSwitch = value;
+        return true;
+    default: return false;
+    }
 }
 
 bool Firmware::set_feature(Link link, Bytes const& report)

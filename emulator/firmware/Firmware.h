@@ -18,7 +18,8 @@ public:
 
     // An output report written to the command interface of `link`. Returns the input reports
     // the keyboard sends back (usually none). Every family answers the status query
-    // AA 55 CC 33 0E; behind a receiver whose keyboard is off only the receiver answers.
+    // AA 55 CC 33 0E and takes the signed settings commands (0C sleep time, 0D key response
+    // time, 10 Fn switch); behind a receiver whose keyboard is off only the receiver answers.
     std::vector<Bytes> output(Link link, Bytes const& report);
     // A feature report set on the command interface; false when the keyboard rejects it.
     bool set_feature(Link link, Bytes const& report);
@@ -39,6 +40,9 @@ protected:
     virtual std::vector<Bytes> on_output(Link link, Bytes const& payload) = 0;
     virtual bool on_set_feature(Link, Bytes const&) { return ignore(); }
     virtual std::optional<Bytes> on_get_feature(Link, std::uint8_t, std::size_t) { return std::nullopt; }
+
+    // Sleep time, key response time and Fn switch; false for any other command.
+    bool settings(Bytes const& payload);
 
     bool ignore()
     {

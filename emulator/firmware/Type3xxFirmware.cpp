@@ -17,10 +17,7 @@ enum Command : std::uint8_t {
     kBeginKeyColors = 0x09,
     kCommand0A = 0x0A,
     kApplyCustomLight = 0x0B,
-    kSetSleepTime = 0x0C,
-    kSetKeyResponseTime = 0x0D,
     kResetKeyFunctions = 0x0F,
-    kSetFnSwitch = 0x10,
     kStreamFrame0 = 0xF0,
     kStoredFrame0 = 0xF6,
 };
@@ -38,7 +35,6 @@ std::vector<Bytes> Type3xxFirmware::on_output(Link link, Bytes const& payload)
         return {};
     }
     std::uint8_t code = payload[kCommandOffset];
-    std::uint8_t parameter = payload[kParameterOffset];
     switch (code) {
     case kSetKeyFunction: key_function(payload); break;
     case kSetLightMode: light_mode(payload); break;
@@ -55,18 +51,10 @@ std::vector<Bytes> Type3xxFirmware::on_output(Link link, Bytes const& payload)
     }
     case kCommand0A: ++m_state.command0A; break;
     case kApplyCustomLight: m_state.light.customApplied = true; break;
-    case kSetSleepTime: m_state.sleepTime = parameter; break;
-    case kSetKeyResponseTime: m_state.keyResponseTime = parameter; break;
     case kResetKeyFunctions:
         m_state.keyValues.clear();
         m_state.macroBlocks.clear();
         ++m_state.keyFunctionResets;
-        break;
-    case kSetFnSwitch:
-        if (parameter > 1)
-            ignore();
-        else
-            m_state.fnSwitch = parameter;
         break;
     default:
         if (code <= kMacroFrame2)

@@ -140,3 +140,23 @@ TEST_F(Type2xx, FeatureReadOfAnotherReportIdIsNotSupported)
 }
 
 }
+
+namespace {
+
+TEST(SettingsCommands, EveryFamilyTakesTheSignedSettingsCommands)
+{
+    for (int device_type : { 108, 202, 301 }) {
+        auto firmware = Firmware::for_device_type(device_type);
+        firmware->output(Link::Cable, output_report({ 0xAA, 0x55, 0xCC, 0x33, 0x0C, 0x05 }));
+        firmware->output(Link::Cable, output_report({ 0xAA, 0x55, 0xCC, 0x33, 0x0D, 0x02 }));
+        firmware->output(Link::Cable, output_report({ 0xAA, 0x55, 0xCC, 0x33, 0x10, 0x01 }));
+        firmware->output(Link::Cable, output_report({ 0xAA, 0x55, 0xCC, 0x33, 0x10, 0x02 }));
+        auto const& state = firmware->state();
+        EXPECT_EQ(state.sleepTime, 5) << device_type;
+        EXPECT_EQ(state.keyResponseTime, 2) << device_type;
+        EXPECT_EQ(state.fnSwitch, 1) << device_type << ": an Fn switch value other than 0 or 1 is ignored";
+        EXPECT_EQ(state.ignoredReports, 1) << device_type;
+    }
+}
+
+}
