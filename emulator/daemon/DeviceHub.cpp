@@ -90,7 +90,9 @@ std::vector<DeviceHub::Present> DeviceHub::present_locked() const
     std::vector<Present> present;
     for (std::size_t index = 0; index < m_keyboards.size(); ++index) {
         auto const& keyboard = *m_keyboards[index];
-        for (Link link : { Link::Cable, Link::Receiver }) {
+        // The receiver is listed first, so a host that took the first answering interface
+        // instead of preferring the cable would show it.
+        for (Link link : { Link::Receiver, Link::Cable }) {
             if (!keyboard.plugged[link_index(link)])
                 continue;
             for (auto& hid : keyboard.interfaces(link))
@@ -549,10 +551,6 @@ void DeviceHub::stop()
     m_stopped = true;
     m_changed.notify_all();
 }
-
-}
-
-namespace Tessera::Emulator {
 
 bool DeviceHub::stopping() const
 {

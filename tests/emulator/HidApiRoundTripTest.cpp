@@ -126,6 +126,7 @@ TEST_F(RoundTrip, EnumerationReportsEveryFieldOfThePluggedInterfaces)
     ASSERT_TRUE(hub.plug(1, Link::Cable, true, error));
     auto all = list();
     ASSERT_EQ(all.size(), 10u);
+    EXPECT_EQ(all[0].pid, 0x4016) << "a keyboard's receiver is listed before its cable";
     auto receiver = list(0x3151, 0x4016);
     ASSERT_EQ(receiver.size(), 5u);
     auto const& command = receiver[2];
