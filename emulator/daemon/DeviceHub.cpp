@@ -301,6 +301,18 @@ std::string DeviceHub::state_json() const
         json.field("deviceInfo", board.model.deviceInfo);
         json.field("cable", board.plugged[0]);
         json.field("receiver", board.plugged[1]);
+        for (auto const& [name, connection] : { std::pair { "cableDevice", board.model.cable },
+                 std::pair { "receiverDevice", board.model.receiver } }) {
+            if (!connection)
+                continue;
+            char ids[32];
+            std::snprintf(ids, sizeof ids, "%04x:%04x", connection->vid, connection->pid);
+            json.begin_object(name);
+            json.field("id", ids);
+            json.field("release", static_cast<int>(connection->rev));
+            json.field("product", connection->productName);
+            json.end_object();
+        }
         json.field("bluetooth", board.bluetoothPlugged);
         json.raw("state", board.firmware->state().to_json());
         json.end_object();
