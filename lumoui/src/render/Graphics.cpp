@@ -424,11 +424,21 @@ PangoLayout* MakeLayout(cairo_t* cr, CString const& text, MFont const& font, int
     return layout;
 }
 
+// A 1 × 1 context per thread for measuring text, freed with the thread.
+struct MeasureSurface {
+    cairo_surface_t* surface { cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1) };
+    cairo_t* cr { cairo_create(surface) };
+    ~MeasureSurface()
+    {
+        cairo_destroy(cr);
+        cairo_surface_destroy(surface);
+    }
+};
+
 cairo_t* MeasureContext()
 {
-    thread_local cairo_surface_t* s_surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
-    thread_local cairo_t* s_cr = cairo_create(s_surface);
-    return s_cr;
+    thread_local MeasureSurface s_measure;
+    return s_measure.cr;
 }
 
 }
