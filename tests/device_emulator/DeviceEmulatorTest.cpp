@@ -115,8 +115,20 @@ TEST_F(DeviceEmulator, CableIsPreferredOverReceiver)
     for (auto const& entry : entries)
         EXPECT_TRUE(entry.online) << entry.interfaceName;
 
-    // A command reaches the keyboard and its answer comes back over the cable.
+    // A command reaches the keyboard over the cable, not the receiver.
+    ASSERT_TRUE(emulator->Control({ "trace", "clear" }));
     EXPECT_TRUE(SetSleepTime(*manager, 2));
+    auto const trace = emulator->ControlOutput({ "trace" });
+    ASSERT_TRUE(trace);
+    std::istringstream lines(*trace);
+    int sleepTimeWrites = 0;
+    for (std::string line; std::getline(lines, line);) {
+        if (line.find(" write ") == std::string::npos || line.find("aa55cc330c02") == std::string::npos)
+            continue;
+        ++sleepTimeWrites;
+        EXPECT_NE(line.find("PID_4015&MI_02"), std::string::npos) << line;
+    }
+    EXPECT_EQ(sleepTimeWrites, 1) << *trace;
     DeviceStatus status(*manager, SystemDeviceClock(), link, battery, *discovery);
     EXPECT_TRUE(status.QueryBattery());
     ASSERT_FALSE(battery.levels.empty());

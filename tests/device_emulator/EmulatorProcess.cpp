@@ -2,6 +2,7 @@
 
 #include <test_support/Paths.h>
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -19,16 +20,21 @@ namespace DeviceEmulatorTest {
 
 namespace {
 
-pid_t Spawn(std::vector<std::string> const& arguments)
+// Starts `arguments`; with `outputFd` set, its standard output goes there.
+pid_t Spawn(std::vector<std::string> const& arguments, int outputFd = -1)
 {
     std::vector<char*> argv;
     for (auto const& argument : arguments)
         argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (outputFd >= 0)
+        posix_spawn_file_actions_adddup2(&actions, outputFd, STDOUT_FILENO);
     pid_t pid = -1;
-    if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0)
-        return -1;
-    return pid;
+    int const result = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    return result == 0 ? pid : -1;
 }
 
 bool CanConnect(std::string const& path)
@@ -89,6 +95,30 @@ bool EmulatorProcess::Control(std::vector<std::string> const& words) const
     int status = 0;
     waitpid(pid, &status, 0);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+std::optional<std::string> EmulatorProcess::ControlOutput(std::vector<std::string> const& words) const
+{
+    int fds[2];
+    if (pipe2(fds, O_CLOEXEC) != 0)
+        return std::nullopt;
+    std::vector<std::string> arguments { Executable(), "--socket", m_socketPath };
+    arguments.insert(arguments.end(), words.begin(), words.end());
+    pid_t const pid = Spawn(arguments, fds[1]);
+    close(fds[1]);
+    std::string output;
+    char chunk[4096];
+    ssize_t received;
+    while ((received = read(fds[0], chunk, sizeof chunk)) > 0)
+        output.append(chunk, static_cast<std::size_t>(received));
+    close(fds[0]);
+    if (pid < 0)
+        return std::nullopt;
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return std::nullopt;
+    return output;
 }
 
 }

@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,8 @@ public:
     bool IsReady() const { return m_ready; }
     // Runs `tessera-emulator --socket <path> <words...>`; true on exit code 0.
     bool Control(std::vector<std::string> const& words) const;
+    // The same, returning what the client printed; nullopt when it failed.
+    std::optional<std::string> ControlOutput(std::vector<std::string> const& words) const;
 
     static std::string Executable();
     static std::string HidLibrary();
