@@ -66,8 +66,8 @@ private:
     CComboBoxList* m_list { nullptr };
 };
 
-// "MComboBox": shows the selected item; a press opens the drop-down list
-// (CComboBoxWnd) below it. Picking a row closes the list, selects the row
+// "MComboBox": shows the selected item; a click opens the drop-down list
+// (CComboBoxWnd) below it (a click on the box while it is open closes it). Picking a row closes the list, selects the row
 // and notifies NOTIFY_CLICK with wParam = the new index. SetCurSel and
 // SelectData select silently. Invalid indexes change nothing and return
 // -1 (or 0 for data). The face is the control's image strip (normal,
@@ -81,6 +81,7 @@ public:
     void DrawControl(MGraphics& g, CRect clip) override;
     int OnControlMouseMove(unsigned flags, CPoint pt) override;
     int OnControlLButtonDown(unsigned flags, CPoint pt) override;
+    int OnControlLButtonUp(unsigned flags, CPoint pt) override;
     LRESULT OnMessage(unsigned id, unsigned code, WPARAM wParam, LPARAM lParam) override;
     void SetControlEnabled(int enabled) override;
     void SetControlVisible(int visible) override;
@@ -128,6 +129,8 @@ private:
     std::vector<ComboItem> m_items;
     int m_cur { -1 };
     bool m_hover { false };
+    bool m_down { false };
+    bool m_swallow_release { false };
     int m_centered { 0 };
     CString m_back_image;
     unsigned m_scroll_v { 102 };

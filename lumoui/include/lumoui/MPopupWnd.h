@@ -21,8 +21,11 @@ public:
     // Posts WM_CLOSE once; nothing when the window is gone.
     void ClosePopup();
     bool IsOpen() const { return GetSafeHwnd() != nullptr; }
-    // Tick count of the last close caused by losing the activation (0 = never).
-    uint32_t GetDeactivateCloseTime() const { return m_deactivated_at; }
+    // True when the pop-up was closed by losing the activation less than
+    // `ms` milliseconds ago.
+    bool ClosedByDeactivationWithin(uint32_t ms) const;
+    // Forgets such a close (the owner closed the pop-up itself).
+    void ForgetDeactivation() { m_deactivated = false; }
 
     int OnNcActivate(int active) override;
 
@@ -32,6 +35,7 @@ protected:
 
 private:
     bool m_closing { false };
+    bool m_deactivated { false };
     uint32_t m_deactivated_at { 0 };
 };
 

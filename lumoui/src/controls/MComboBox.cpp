@@ -317,8 +317,10 @@ bool MComboBox::IsDropped() const { return GetDropDown() != nullptr; }
 void MComboBox::ShowDropDown(bool show)
 {
     if (!show) {
-        if (m_drop && m_drop->IsOpen())
+        if (m_drop && m_drop->IsOpen()) {
             m_drop->DestroyWindow();
+            m_drop->ForgetDeactivation();
+        }
         return;
     }
     if (IsDropped())
@@ -364,13 +366,25 @@ int MComboBox::OnControlLButtonDown(unsigned, CPoint pt)
 {
     if (!IsEnabled() || !m_rect.PtInRect(pt))
         return 0;
-    if (IsDropped()) {
-        ShowDropDown(false);
-        return 1;
-    }
-    if (m_drop && GetTickCount() - m_drop->GetDeactivateCloseTime() < kReopenGuardMs)
-        return 1;
-    ShowDropDown(true);
+    m_down = true;
+    // A press on the box while its list is open closes the list; when the
+    // press itself took the activation from the list, the list is already
+    // closing. Either way the release must not open it again.
+    m_swallow_release = IsDropped() || (m_drop && m_drop->ClosedByDeactivationWithin(kReopenGuardMs));
+    ShowDropDown(false);
+    return 1;
+}
+
+int MComboBox::OnControlLButtonUp(unsigned, CPoint pt)
+{
+    if (!m_down)
+        return 0;
+    m_down = false;
+    // The list opens on the release, once the press cycle of this window is
+    // over: opening it moves the activation to the list.
+    if (IsEnabled() && m_rect.PtInRect(pt) && !m_swallow_release)
+        ShowDropDown(true);
+    m_swallow_release = false;
     return 1;
 }
 

@@ -336,6 +336,10 @@ int MEdit::OnControlLButtonDblClk(unsigned, CPoint pt)
 {
     if (!IsEnabled() || !m_rect.PtInRect(pt))
         return 0;
+    // A double click can be the first click the edit sees (the first one
+    // went elsewhere or ended an edit): it takes the focus too.
+    if (m_manager && m_manager->GetFocusControl() != this)
+        m_manager->SetFocusControl(this);
     // Select the word (or the run of other characters) under the pointer.
     CString const& text = m_buffer->GetText();
     size_t const at = static_cast<size_t>(PositionFromX(pt.x));

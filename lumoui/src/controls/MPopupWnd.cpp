@@ -30,10 +30,16 @@ void MPopupWnd::ClosePopup()
 int MPopupWnd::OnNcActivate(int active)
 {
     if (!active && GetSafeHwnd() && !m_closing) {
+        m_deactivated = true;
         m_deactivated_at = GetTickCount();
         OnDeactivate();
     }
     return MDialog::OnNcActivate(active);
+}
+
+bool MPopupWnd::ClosedByDeactivationWithin(uint32_t ms) const
+{
+    return m_deactivated && GetTickCount() - m_deactivated_at < ms;
 }
 
 void MPopupWnd::OnDeactivate()
