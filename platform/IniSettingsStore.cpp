@@ -45,10 +45,10 @@ ReadResult ReadFile(std::string const& path, std::string& bytes)
 
 std::wstring Trim(std::wstring const& text)
 {
-    auto first = text.find_first_not_of(L" \t");
+    auto first = text.find_first_not_of(L" \t\r");
     if (first == std::wstring::npos)
         return {};
-    auto last = text.find_last_not_of(L" \t");
+    auto last = text.find_last_not_of(L" \t\r");
     return text.substr(first, last - first + 1);
 }
 
