@@ -77,6 +77,7 @@ std::unique_ptr<Server> Server::start(std::string path, DeviceHub& hub, std::str
         return nullptr;
     }
     server->m_acceptThread = std::thread([raw = server.get()] { raw->accept_loop(); });
+    server->m_acceptThreadStarted = true;
     return server;
 }
 
@@ -95,6 +96,11 @@ Server::~Server()
 {
     request_stop();
     wait();
+    if (!m_acceptThreadStarted) {
+        // start() gave up before serving: the accept loop did not get to clean up.
+        ::close(m_listenFd);
+        ::unlink(m_path.c_str());
+    }
     for (int fd : m_wakePipe) {
         if (fd >= 0)
             ::close(fd);

@@ -60,6 +60,7 @@ private:
     std::mutex m_mutex;
     std::list<Connection> m_connections;
     std::atomic<bool> m_waited { false };
+    bool m_acceptThreadStarted { false };
     ControlContext m_control;
 };
 
