@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <atomic>
 #include <thread>
 #include <unistd.h>
 
@@ -231,6 +232,43 @@ TEST_F(RoundTrip, NoDaemonMeansAnEmptyEnumerationAndAFailedOpen)
     EXPECT_TRUE(list().empty());
     EXPECT_EQ(hid.open_path("HID#VID_3151&PID_4015&MI_02#EMU&0&CABLE&2"), nullptr);
     EXPECT_FALSE(std::filesystem::exists(socket)) << "the socket file is removed on stop";
+}
+
+TEST_F(RoundTrip, HandlesOnSeveralThreadsWhileTheHardwareChanges)
+{
+    ASSERT_TRUE(hub.plug(0, Link::Cable, true, error));
+    ASSERT_TRUE(hub.plug(0, Link::Receiver, true, error));
+    char const* const paths[] = { "HID#VID_3151&PID_4015&MI_02#EMU&0&CABLE&2", "HID#VID_3151&PID_4016&MI_02#EMU&0&RECEIVER&2" };
+    std::atomic<int> answered { 0 };
+    std::vector<std::thread> hosts;
+    for (int t = 0; t < 4; ++t) {
+        hosts.emplace_back([&, t] {
+            hid_device* device = hid.open_path(paths[t % 2]);
+            ASSERT_NE(device, nullptr);
+            Bytes request = output_report({ 0xAA, 0x55, 0xCC, 0x33, 0x0E });
+            unsigned char reply[65];
+            for (int i = 0; i < 40; ++i) {
+                if (hid.write(device, request.data(), request.size()) == 65 && hid.read_timeout(device, reply, sizeof reply, 50) > 0)
+                    ++answered;
+            }
+            hid.close(device);
+        });
+    }
+    std::thread hardware([&] {
+        std::string local_error;
+        for (int i = 0; i < 20; ++i) {
+            hub.set_powered(0, i % 2 == 1, local_error);
+            hub.plug_unrelated(i % 2 == 0);
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        hub.set_powered(0, true, local_error);
+    });
+    for (auto& host : hosts)
+        host.join();
+    hardware.join();
+    // Every query is answered (the receiver answers even for a keyboard that is off); the
+    // receiver's own reports may take the place of an answer, never make one go missing.
+    EXPECT_EQ(answered.load(), 160);
 }
 
 TEST(ServerStart, StaleSocketFileIsReplacedButALiveDaemonIsNot)
