@@ -12,6 +12,8 @@ namespace LumoUI {
 class LUMOUI_API BatteryCtrl : public MControlFont {
 public:
     explicit BatteryCtrl(int visible = 1);
+    // Takes "img_battery.png" and "img_battery_charging.png" when the skin has them.
+    void InitControl(PaintManager* manager) override;
     void DrawControl(MGraphics& g, CRect clip) override;
 
     // 0 when either image cannot be loaded (the previous ones are kept).

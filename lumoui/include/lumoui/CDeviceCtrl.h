@@ -24,14 +24,17 @@ struct DeviceEntry {
 // state makes it the current entry) and recounts the connected entries
 // (state 1). GetCurDeviceType is 0 when there is no current entry or
 // nothing is connected, else the current entry's type. A press on a tile
-// notifies NOTIFY_LBUTTONDOWN with wParam = its index. Window thread only.
+// notifies NOTIFY_LBUTTONDOWN with wParam = its index. Tiles are 140 pixels
+// wide, drawn from "img_device_tile.png" when the skin has it (frames:
+// present, hover, current, absent). Window thread only.
 class LUMOUI_API CDeviceCtrl : public MControlFont {
 public:
-    static constexpr int kTileWidth = 150;
+    static constexpr int kTileWidth = 140;
     static constexpr int kTileGap = 8;
 
     explicit CDeviceCtrl(int visible = 1);
 
+    void InitControl(PaintManager* manager) override;
     void DrawControl(MGraphics& g, CRect clip) override;
     void SetControlRect(CRect rc) override;
     int OnControlMouseMove(unsigned flags, CPoint pt) override;

@@ -53,12 +53,17 @@ class LUMOUI_API CColorButton : public MGroupButton {
 public:
     explicit CColorButton(int visible = 1, int enabled = 1);
     wchar_t const* GetClassNameW() override;
+    // Takes the ring "btn_color.png" (six frames, transparent inside) that
+    // the skin draws over plain swatches, when it has one.
+    void InitControl(PaintManager* manager) override;
     void DrawControl(MGraphics& g, CRect clip) override;
     COLORREF GetColor() const { return m_color; }
     void SetColor(COLORREF color);
 
 private:
     COLORREF m_color { 0 };
+    MImage m_ring;
+    int m_ring_frames { 6 };
 };
 
 // "KeyLayerButton": a radio-like layer selector (image and title); code 2

@@ -107,7 +107,8 @@ public:
     int SetItemText(int index, CString const& text);
     CString GetItemText(int index) const;
     std::vector<ComboItem> const& GetItems() const { return m_items; }
-    // Background image of the drop-down (nine-grid, corner 4).
+    // Background image of the drop-down (nine-grid, corner 8); default
+    // "bk_combo_drop.png".
     int SetBackImage(wchar_t const* file);
     CString GetBackImage() const { return m_back_image; }
     void SetScrollResID(unsigned vertical, unsigned horizontal);

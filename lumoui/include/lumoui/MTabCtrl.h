@@ -71,6 +71,10 @@ public:
     void SetTabCtrlWidth(int width);
     void SetTabCtrlHeight(int height);
     void SetChangeAnimation(int on) { m_animate = on; }
+    // Background of the whole bar (nine-grid, corner 8); 0 when missing.
+    // The control's own image (SetImage) is the item background strip:
+    // normal, hover, selected, disabled (nine-grid, corner 8).
+    int SetBarImage(wchar_t const* file);
     bool IsAnimating() const { return m_anim_step < kAnimationSteps; }
     // The item under a client point, or -1.
     int HitTest(CPoint pt) const;
@@ -82,6 +86,7 @@ private:
     CRect MarkerRect() const;
 
     std::vector<std::unique_ptr<TabItemInfo>> m_items;
+    MImage m_bar;
     int m_selected { -1 };
     int m_previous { -1 };
     int m_hover { -1 };

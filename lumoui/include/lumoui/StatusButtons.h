@@ -32,7 +32,8 @@ public:
 };
 
 // "UpgradeButton": an MButton with an update-available mark drawn over
-// its image at the top right while the status is not 0. Codes 1 and 2.
+// its image at the top right while the status is not 0 (the skin image
+// "img_upgrade_mark.png", else a red dot). Codes 1 and 2.
 class LUMOUI_API UpgradeButton : public MButton {
 public:
     explicit UpgradeButton(CString const& title = L"", int visible = 1);

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 namespace LumoUI {
@@ -43,8 +44,12 @@ public:
     struct Record;
 
 private:
+    void StopRecord(std::shared_ptr<Record> const& record);
+    void JoinFinished();
+
     mutable std::mutex m_mutex;
     std::vector<std::shared_ptr<Record>> m_records;
+    std::vector<std::thread> m_finished;
 };
 
 }

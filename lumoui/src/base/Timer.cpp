@@ -29,13 +29,17 @@ struct Owners {
     std::map<unsigned, RKTimer*> map;
 };
 
+// Never destroyed: timer threads may still look owners up while the
+// process exits.
 Owners& owners()
 {
-    static Owners s_owners;
-    return s_owners;
+    static Owners* s_owners = new Owners;
+    return *s_owners;
 }
 
-void StopRecord(std::shared_ptr<RKTimer::Record> const& record)
+}
+
+void RKTimer::StopRecord(std::shared_ptr<Record> const& record)
 {
     {
         std::lock_guard lock(record->mutex);
@@ -44,18 +48,45 @@ void StopRecord(std::shared_ptr<RKTimer::Record> const& record)
     record->cv.notify_all();
     if (!record->thread.joinable())
         return;
-    // A timer may be killed from its own callback: it then ends by itself.
-    if (record->thread.get_id() == std::this_thread::get_id())
-        record->thread.detach();
-    else
+    // A timer killed from its own callback cannot join itself: its thread
+    // ends on its own and is joined later by the owner.
+    if (record->thread.get_id() == std::this_thread::get_id()) {
+        std::lock_guard lock(m_mutex);
+        m_finished.push_back(std::move(record->thread));
+    } else {
         record->thread.join();
+    }
 }
 
+void RKTimer::JoinFinished()
+{
+    std::vector<std::thread> finished;
+    {
+        std::lock_guard lock(m_mutex);
+        auto self = std::this_thread::get_id();
+        for (auto it = m_finished.begin(); it != m_finished.end();) {
+            if (it->get_id() != self) {
+                finished.push_back(std::move(*it));
+                it = m_finished.erase(it);
+            } else {
+                ++it;
+            }
+        }
+    }
+    for (auto& thread : finished)
+        thread.join();
 }
 
 RKTimer::RKTimer() = default;
 
-RKTimer::~RKTimer() { KillTimer(); }
+RKTimer::~RKTimer()
+{
+    KillTimer();
+    JoinFinished();
+    // A thread still in the list here is this destructor's own caller.
+    for (auto& thread : m_finished)
+        thread.detach();
+}
 
 unsigned RKTimer::SetTimer(unsigned periodMs, CString const& name, int appFlag)
 {
@@ -134,6 +165,7 @@ int RKTimer::KillTimer(CString const& name)
 
 void RKTimer::KillTimer()
 {
+    JoinFinished();
     std::vector<unsigned> ids;
     {
         std::lock_guard lock(m_mutex);

@@ -21,6 +21,13 @@ BatteryCtrl::BatteryCtrl(int visible)
     m_frame_count = 1;
 }
 
+void BatteryCtrl::InitControl(PaintManager* manager)
+{
+    MControlFont::InitControl(manager);
+    if (m_battery.IsNull())
+        SetBatteryIcon(L"img_battery.png", L"img_battery_charging.png");
+}
+
 int BatteryCtrl::SetBatteryIcon(wchar_t const* battery, wchar_t const* charging)
 {
     if (!m_manager || !battery || !charging)

@@ -1,6 +1,7 @@
 #include <lumoui/CDeviceCtrl.h>
 #include <lumoui/ControlFactory.h>
 #include <lumoui/Manager.h>
+#include <lumoui/PaintManager.h>
 
 namespace LumoUI {
 
@@ -16,6 +17,13 @@ constexpr ARGB kOffline = 0xFF5A6270;
 CDeviceCtrl::CDeviceCtrl(int visible)
     : MControlFont(visible, 1)
 {
+}
+
+void CDeviceCtrl::InitControl(PaintManager* manager)
+{
+    MControlFont::InitControl(manager);
+    if (m_image.IsNull() && manager)
+        SetImage(L"img_device_tile.png", 4);
 }
 
 int CDeviceCtrl::AddDevice(CString const& name, int value1, int value2, int type, bool flag)
@@ -141,13 +149,19 @@ void CDeviceCtrl::DrawControl(MGraphics& g, CRect)
     for (size_t i = 0; i < m_entries.size(); ++i) {
         DeviceEntry const& entry = m_entries[i];
         bool const current = static_cast<int>(i) == m_current && m_connected > 0;
-        g.FillRoundRect(entry.rect, 5, 5, static_cast<int>(i) == m_hover ? kTileHover : kTileColor);
-        if (current)
-            g.DrawRoundRect(entry.rect, 5, 5, Manager::GetSelectColor(), 2.0f);
+        bool const hover = static_cast<int>(i) == m_hover;
         int const cy = (entry.rect.top + entry.rect.bottom) / 2;
-        CRect dot(entry.rect.left + 10, cy - 4, entry.rect.left + 18, cy + 4);
+        CRect dot(entry.rect.left + 16, cy - 4, entry.rect.left + 24, cy + 4);
+        if (!m_image.IsNull()) {
+            int const frame = current ? 2 : hover ? 1 : entry.state == 1 ? 0 : 3;
+            g.DrawImageFrame(m_image, entry.rect, GetFrameRect(frame), 10);
+        } else {
+            g.FillRoundRect(entry.rect, 5, 5, hover ? kTileHover : kTileColor);
+            if (current)
+                g.DrawRoundRect(entry.rect, 5, 5, Manager::GetSelectColor(), 2.0f);
+        }
         g.FillEllipse(dot, entry.state == 1 ? kOnline : kOffline);
-        CRect text(dot.right + 8, entry.rect.top, entry.rect.right - 6, entry.rect.bottom);
+        CRect text(entry.rect.left + 40, entry.rect.top, entry.rect.right - 6, entry.rect.bottom);
         g.DrawText(entry.name, text, GetFont(), entry.state == 1 ? m_text_color : 0xFF8A92A0, DT_LEFT | DT_VCENTER | DT_END_ELLIPSIS);
     }
     g.Restore();

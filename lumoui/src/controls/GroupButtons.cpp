@@ -5,6 +5,8 @@
 #include <lumoui/PaintManager.h>
 #include <lumoui/Window.h>
 
+#include "controls/SkinName.h"
+
 namespace LumoUI {
 
 namespace {
@@ -108,6 +110,15 @@ CColorButton::CColorButton(int visible, int enabled)
 
 wchar_t const* CColorButton::GetClassNameW() { return L"ColorButton"; }
 
+void CColorButton::InitControl(PaintManager* manager)
+{
+    MGroupButton::InitControl(manager);
+    if (ImgResInfo* ring = manager ? manager->AddImgResInfo(L"btn_color.png", 6) : nullptr) {
+        m_ring = ring->image;
+        m_ring_frames = ring->frames;
+    }
+}
+
 void CColorButton::SetColor(COLORREF color)
 {
     if (m_color == color)
@@ -126,6 +137,12 @@ void CColorButton::DrawControl(MGraphics& g, CRect)
         swatch.DeflateRect(3, 3);
         g.FillRoundRect(swatch, 3, 3, IsEnabled() ? ColorRefToARGB(m_color) : ColorRefToARGB(m_color, 96));
         g.DrawRoundRect(swatch, 3, 3, 0x60FFFFFF);
+        if (!m_ring.IsNull()) {
+            int const fw = m_ring.Width() / m_ring_frames;
+            int const frame = FrameForState(state, m_ring_frames);
+            g.DrawImageFrame(m_ring, m_rect, CRect(frame * fw, 0, (frame + 1) * fw, m_ring.Height()), 6);
+            return;
+        }
     }
     bool const hover = state == BUTTON_HOVER || state == BUTTON_CHECKED_HOVER || state == BUTTON_PRESSED;
     if (m_check)
@@ -178,7 +195,7 @@ int CIconButton::SetIconImage(wchar_t const* file, int frames)
 {
     if (!m_manager || !file)
         return 0;
-    ImgResInfo* info = m_manager->AddImgResInfo(file, frames);
+    ImgResInfo* info = m_manager->AddImgResInfo(SkinName(file).c_str(), frames);
     if (!info)
         return 0;
     m_icon = info->image;

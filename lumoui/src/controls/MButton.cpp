@@ -3,6 +3,8 @@
 #include <lumoui/PaintManager.h>
 #include <lumoui/Window.h>
 
+#include "controls/SkinName.h"
+
 namespace LumoUI {
 
 MButton::MButton(CString const& title, int visible, int enabled)
@@ -40,7 +42,7 @@ int MButton::SetIconImage(wchar_t const* file, int frames)
 {
     if (!m_manager || !file)
         return 0;
-    ImgResInfo* info = m_manager->AddImgResInfo(file, frames);
+    ImgResInfo* info = m_manager->AddImgResInfo(SkinName(file).c_str(), frames);
     if (!info)
         return 0;
     m_icon = info->image;

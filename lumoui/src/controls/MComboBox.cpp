@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include "controls/SkinName.h"
+
 namespace LumoUI {
 
 namespace {
@@ -16,6 +18,7 @@ constexpr int kArrowWidth = 24;
 // A press that lands on the box while its open list is being closed by that
 // very press must not open the list again.
 constexpr uint32_t kReopenGuardMs = 200;
+constexpr int kDropCorner = 8;
 
 void DrawItem(MGraphics& g, CRect rc, ComboItem const& item, MFont const& font, ARGB color, bool swatch, bool centered)
 {
@@ -143,8 +146,9 @@ HWND CComboBoxWnd::Open()
     CPoint origin(box.left, box.bottom);
     manager->GetOwner()->ClientToScreen(origin);
     CRect const rc(origin, CSize(box.Width(), HeightForItems(m_combo->GetCount())));
-    if (!m_combo->GetBackImage().empty() && LoadBKImage(m_combo->GetBackImage()))
-        SetBackMode(BACK_MODE_FRAME, 4);
+    CString const back = m_combo->GetBackImage().empty() ? CString(L"bk_combo_drop.png") : m_combo->GetBackImage();
+    if (LoadBKImage(back))
+        SetBackMode(BACK_MODE_FRAME, kDropCorner);
     SetScrollResID(m_combo->m_scroll_v, m_combo->m_scroll_h);
     return CreatePopup(manager->GetPaintWnd(), rc, L"ComboBox Window");
 }
@@ -187,7 +191,7 @@ int MComboBox::InsertItem(int index, wchar_t const* text, long data, wchar_t con
     ComboItem item;
     item.text = text ? text : L"";
     item.data = data;
-    item.icon = icon ? icon : L"";
+    item.icon = SkinName(icon);
     item.color = color;
     if (!item.icon.empty() && m_manager)
         if (ImgResInfo* info = m_manager->AddImgResInfo(item.icon.c_str(), 1))
@@ -406,7 +410,7 @@ void MComboBox::DrawControl(MGraphics& g, CRect)
 {
     int const state = !IsEnabled() ? 3 : IsDropped() ? 2 : m_hover ? 1 : 0;
     if (!m_image.IsNull()) {
-        g.DrawImageFrame(m_image, m_rect, GetFrameRect(state), std::min(6, m_frame_height / 2));
+        g.DrawImageFrame(m_image, m_rect, GetFrameRect(state), std::min(m_frame_height / 2, m_rect.Height() / 2));
     } else {
         g.FillRoundRect(m_rect, 4, 4, state == 1 ? 0xFF222C3E : 0xFF1A2233);
         g.DrawRoundRect(m_rect, 4, 4, state == 2 ? Manager::GetSelectColor() : 0xFF3A4A66);

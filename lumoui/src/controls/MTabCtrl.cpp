@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "controls/SkinName.h"
+
 namespace LumoUI {
 
 namespace {
@@ -12,6 +14,7 @@ namespace {
 constexpr int kIconGap = 6;
 constexpr int kMarkerHeight = 3;
 constexpr unsigned kAnimationMs = 30;
+constexpr int kItemCorner = 8;
 
 }
 
@@ -28,7 +31,7 @@ int MTabCtrl::InsertItem(unsigned id, wchar_t const* text, wchar_t const* image,
     auto item = std::make_unique<TabItemInfo>();
     item->id = id;
     item->text = text ? text : L"";
-    item->image = image ? image : L"";
+    item->image = SkinName(image);
     item->page = page;
     item->width = w;
     item->height = h;
@@ -87,6 +90,16 @@ void MTabCtrl::ShowPages()
         page->SetControlVisible(show);
         page->UpdateControl(1, 1);
     }
+}
+
+int MTabCtrl::SetBarImage(wchar_t const* file)
+{
+    ImgResInfo* info = m_manager && file ? m_manager->AddImgResInfo(SkinName(file).c_str(), 1) : nullptr;
+    if (!info)
+        return 0;
+    m_bar = info->image;
+    UpdateControl(1, 0);
+    return 1;
 }
 
 void MTabCtrl::SetItemVisible(int index, int visible)
@@ -249,13 +262,19 @@ CRect MTabCtrl::MarkerRect() const
 void MTabCtrl::DrawControl(MGraphics& g, CRect)
 {
     ARGB const select = Manager::GetSelectColor();
+    if (!m_bar.IsNull())
+        g.DrawImageFrame(m_bar, m_rect, CRect(CPoint(), m_bar.Size()), kItemCorner);
     for (int i = 0; i < GetItemCount(); ++i) {
         TabItemInfo const& item = *m_items[i];
         if (!item.visible || item.rect.IsRectEmpty())
             continue;
         bool const selected = i == m_selected;
-        if (i == m_hover && !selected)
+        if (!m_image.IsNull()) {
+            int const frame = !IsEnabled() ? 3 : selected ? 2 : i == m_hover ? 1 : 0;
+            g.DrawImageFrame(m_image, item.rect, GetFrameRect(frame), kItemCorner);
+        } else if (i == m_hover && !selected) {
             g.FillRect(item.rect, 0x20FFFFFF);
+        }
         CRect text = item.rect;
         if (!item.icon.IsNull()) {
             int const frames = std::max(1, item.icon_frames);
@@ -274,7 +293,7 @@ void MTabCtrl::DrawControl(MGraphics& g, CRect)
             g.DrawText(item.text, text, GetFont(), color, (item.icon.IsNull() ? DT_CENTER : DT_LEFT) | DT_VCENTER);
     }
     CRect const marker = MarkerRect();
-    if (!marker.IsRectEmpty())
+    if (!marker.IsRectEmpty() && (m_image.IsNull() || IsAnimating()))
         g.FillRect(marker, select);
 }
 

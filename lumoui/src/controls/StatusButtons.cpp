@@ -92,6 +92,11 @@ void UpgradeButton::DrawControl(MGraphics& g, CRect clip)
     MButton::DrawControl(g, clip);
     if (m_status == 0)
         return;
+    ImgResInfo* image = m_manager ? m_manager->AddImgResInfo(L"img_upgrade_mark.png", 1) : nullptr;
+    if (image) {
+        g.DrawImage(image->image, CPoint(m_rect.right - image->image.Width() - 2, m_rect.top + 2));
+        return;
+    }
     int const d = 8;
     CRect const mark(m_rect.right - d - 3, m_rect.top + 3, m_rect.right - 3, m_rect.top + 3 + d);
     g.FillEllipse(mark, 0xFFFF3B30);
