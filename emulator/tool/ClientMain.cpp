@@ -16,6 +16,7 @@ void usage()
                          "       tessera-emulator [--socket PATH] <command>\n"
                          "       tessera-emulator watch               print device arrivals and removals\n"
                          "       tessera-emulator list                print the emulated HID interfaces\n"
+                         "       tessera-emulator ping                succeed once the daemon answers\n"
                          "commands:\n%s",
         control_help().c_str());
 }
