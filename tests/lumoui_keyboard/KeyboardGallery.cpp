@@ -4,12 +4,13 @@
 //
 //   lumoui-keyboard-gallery [--program-dir DIR] [--layout FILE]
 //                           [--scene keyboard|lists] [--mode 100..104]
-//                           [--tip] [--quit-after MS]
+//                           [--tip] [--quit-after MS [--screenshot FILE.png]]
 //
 // The program folder holds skins/theme1/ (default: ../dist next to the
 // executable); the layout file gives the keys (default: a generated layout).
 #include "GalleryLayout.h"
 
+#include <lumoui/CKeyboardTips.h>
 #include <lumoui/DListBox.h>
 #include <lumoui/KeyFuncControl.h>
 #include <lumoui/KeyboardCtrl.h>
@@ -33,6 +34,7 @@ struct Options {
     int mode { KBMODE_CUSTOM };
     bool tip { false };
     int quit_after { 0 };
+    std::string screenshot;
 };
 
 wchar_t const* ModeName(int mode)
@@ -96,8 +98,18 @@ public:
 
     void OnTimer(unsigned id) override
     {
-        if (id == kQuitTimer)
-            DoClose();
+        if (id != kQuitTimer)
+            return;
+        KillTimer(kQuitTimer);
+        if (!m_options.screenshot.empty()) {
+            CString const path = FromUtf8(m_options.screenshot);
+            bool saved = SaveWindowPng(GetSafeHwnd(), path);
+            CKeyboardTips* tip = m_keyboard != nullptr ? m_keyboard->GetTipWindow() : nullptr;
+            if (saved && tip != nullptr && tip->IsWindowVisible())
+                saved = SaveWithTip(path, *tip);
+            std::fprintf(stderr, "screenshot %s\n", saved ? "saved" : "FAILED");
+        }
+        DoClose();
     }
 
     static constexpr unsigned kQuitTimer = 7001;
@@ -123,6 +135,7 @@ private:
         Label(1002, CRect(40, 48, client.right - 40, 76), ModeName(m_options.mode), 15);
         CRect const area { 0, 110, client.right, 110 + layout.height };
         auto* keyboard = static_cast<KeyboardCtrl*>(m_host->CreateControl(L"KeyboardCtrl", kKeyboardId, area, L"", 1, 1));
+        m_keyboard = keyboard;
         keyboard->SetKeyboardImage(read ? L"keyboard\\" + layout.image : CString(L"keyboard/sample_keyboard.png"));
         keyboard->SetWidthAndHeight(layout.width, layout.height);
         for (GalleryKey const& key : layout.keys)
@@ -219,9 +232,27 @@ private:
         records->SetCurSel(2);
     }
 
+    // The tip is a window of its own: put its pixels over the window's, where
+    // it shows on the screen, so that its anchor can be judged.
+    bool SaveWithTip(CString const& path, CKeyboardTips& tip)
+    {
+        CString const tipPath = path + L".tip.png";
+        if (!SaveWindowPng(tip.GetSafeHwnd(), tipPath))
+            return false;
+        MImage window = MImage::LoadFromFile(path);
+        MImage const tipImage = MImage::LoadFromFile(tipPath);
+        CRect windowRect, tipRect;
+        GetWindowRect(windowRect);
+        tip.GetWindowRect(tipRect);
+        MGraphics g(window);
+        g.DrawImage(tipImage, CPoint(tipRect.left - windowRect.left, tipRect.top - windowRect.top));
+        return window.SavePng(path);
+    }
+
     Options m_options;
     MPanel* m_host { nullptr };
     KeyFuncControl* m_keyfunc { nullptr };
+    KeyboardCtrl* m_keyboard { nullptr };
 };
 
 Options ParseOptions(int argc, char** argv)
@@ -242,6 +273,8 @@ Options ParseOptions(int argc, char** argv)
             options.mode = std::atoi(next().c_str());
         else if (arg == "--tip")
             options.tip = true;
+        else if (arg == "--screenshot")
+            options.screenshot = next();
         else if (arg == "--quit-after")
             options.quit_after = std::atoi(next().c_str());
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <lumoui/Export.h>
+#include <lumoui/Graphics.h>
 #include <lumoui/Image.h>
 #include <lumoui/Panel.h>
 #include <lumoui/Types.h>
@@ -67,6 +68,7 @@ private:
     void UpdateHover(CPoint pt);
     void PaintTiles(MGraphics& g);
     void PaintTile(MGraphics& g, KeyFuncItem const& item, int frame);
+    MFont TileFont(CString const& text, int tileWidth) const;
 
     mutable std::mutex m_lock; // the tiles
     std::vector<KeyFuncItem> m_items;

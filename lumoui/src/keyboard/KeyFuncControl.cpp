@@ -20,6 +20,8 @@ constexpr int kFirstMediaCode = 232; // tiles from here on are media functions w
 constexpr int kScaledTileMaxWidth = 60; // wider tiles use the frame as a nine-grid
 constexpr int kTileCorner = 8;
 constexpr int kIconSize = 20;
+constexpr int kTextMargin = 2;
+constexpr int kMinimumFontSize = 8;
 constexpr int kFrameNormal = 0;
 constexpr int kFrameHover = 1;
 constexpr int kFrameChecked = 2;
@@ -240,7 +242,22 @@ void KeyFuncControl::PaintTile(MGraphics& g, KeyFuncItem const& item, int frame)
         g.DrawImage(item.icon, CRect(at, CSize(kIconSize, kIconSize)));
         return;
     }
-    g.DrawText(item.text, rect, MFont { L"", m_font_size, FontStyleRegular }, m_text_color, DT_CENTER | DT_VCENTER);
+    g.DrawText(item.text, rect, TileFont(item.text, rect.Width()), m_text_color, DT_CENTER | DT_VCENTER | DT_WORDBREAK);
+}
+
+MFont KeyFuncControl::TileFont(CString const& text, int tileWidth) const
+{
+    // Captions such as "NumLock" are wider than their 36-pixel tile at the
+    // panel's font size: a single word is made smaller until it fits (texts
+    // with a space wrap onto two lines instead).
+    MFont font { L"", m_font_size, FontStyleRegular };
+    if (text.find(L' ') != CString::npos)
+        return font;
+    int const room = tileWidth - 2 * kTextMargin;
+    int const width = MGraphics::MeasureText(text, font).cx;
+    if (width > room && width > 0)
+        font.size = std::max(kMinimumFontSize, font.size * room / width);
+    return font;
 }
 
 }
