@@ -95,6 +95,6 @@ void BM_StreamFramesToEmulator(benchmark::State& state)
     }
     std::filesystem::remove_all(folder);
 }
-BENCHMARK(BM_StreamFramesToEmulator)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_StreamFramesToEmulator)->Unit(benchmark::kMillisecond)->MinTime(2.0)->UseRealTime();
 
 }
