@@ -64,3 +64,43 @@ TEST_F(Scrolling, ScrolledChildIsDrawnMovedUp)
     for (auto const& n : w.dialog->notifications)
         EXPECT_NE(n.code, NOTIFY_POSCHANGED);
 }
+
+namespace {
+
+// Caches its face, as skinned controls do; counts the face repaints.
+class CachedTile : public MControl {
+public:
+    void DrawControl(MGraphics& g, CRect) override
+    {
+        DrawCached(g, [this](MGraphics& face) {
+            ++faces;
+            face.FillRect(m_rect, 0x80FFFFFF);
+        });
+    }
+    int faces { 0 };
+};
+
+}
+
+TEST_F(Scrolling, ScrollingRebuildsFacesOfChildrenComingIntoView)
+{
+    auto* tile = AddChild<CachedTile>(*panel, 23, CRect(10, 420, 200, 450));
+    panel->UpdateScrollBars();
+    w.driver.MouseMove(w.hwnd, CPoint(50, 50));
+    w.driver.Wheel(w.hwnd, CPoint(50, 50), -2400);
+    w.driver.RunUntilIdle();
+    int atBottom = tile->faces;
+    ASSERT_GT(atBottom, 0);
+    // The tile lies below the panel in content coordinates, yet its face
+    // holds the pixels beneath it and must be rebuilt when the content moves.
+    w.driver.Wheel(w.hwnd, CPoint(50, 50), 120);
+    w.driver.RunUntilIdle();
+    EXPECT_GT(tile->faces, atBottom);
+    w.driver.Wheel(w.hwnd, CPoint(50, 50), -2400);
+    w.driver.RunUntilIdle();
+    MImage shot = w.driver.Capture(w.hwnd);
+    // Translucent white over the panel's (transparent) background, at content y 435.
+    ARGB pixel = shot.GetPixel(50, 435 - 200);
+    EXPECT_EQ(pixel & 0xFF000000, 0xFF000000u);
+    EXPECT_GT(pixel & 0xFF, 0x70u);
+}

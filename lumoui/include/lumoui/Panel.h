@@ -26,6 +26,9 @@ public:
     LRESULT OnControlUpdate(CRect rc, int markDirty, MControl* ctrl) override;
     void DrawControl(MGraphics& g, CRect clip) override;
     int DrawSubControls(MGraphics& g, CRect clip) override;
+    // Every child, also those scrolled out of view: their caches hold the
+    // pixels beneath them, which change when the content moves.
+    void SetUpdate(int valid, COLORREF back) override;
 
     // ---- panel factory ----
     virtual MControl* CreateArea(wchar_t const* cls, unsigned id, CRect rc, wchar_t const* title, int visible, int enabled);

@@ -170,6 +170,12 @@ int MPanel::DrawSubControls(MGraphics& g, CRect clip)
     return 1;
 }
 
+void MPanel::SetUpdate(int valid, COLORREF back)
+{
+    m_cache_valid = valid;
+    m_controls.ForEach([&](MControl* child) { child->SetUpdate(valid, back); });
+}
+
 MControl* MPanel::CreateArea(wchar_t const* cls, unsigned id, CRect rc, wchar_t const* title, int visible, int enabled)
 {
     return CreateControl(0, this, cls, id, rc, title, visible, enabled);
