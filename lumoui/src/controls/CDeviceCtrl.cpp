@@ -3,6 +3,8 @@
 #include <lumoui/Manager.h>
 #include <lumoui/PaintManager.h>
 
+#include "controls/NewShape.h"
+
 namespace LumoUI {
 
 namespace {
@@ -156,11 +158,13 @@ void CDeviceCtrl::DrawControl(MGraphics& g, CRect)
             int const frame = current ? 2 : hover ? 1 : entry.state == 1 ? 0 : 3;
             g.DrawImageFrame(m_image, entry.rect, GetFrameRect(frame), 10);
         } else {
+            // Without the skin's tiles a dot tells connected from absent.
             g.FillRoundRect(entry.rect, 5, 5, hover ? kTileHover : kTileColor);
             if (current)
                 g.DrawRoundRect(entry.rect, 5, 5, Manager::GetSelectColor(), 2.0f);
+            NewShape(g);
+            g.FillEllipse(dot, entry.state == 1 ? kOnline : kOffline);
         }
-        g.FillEllipse(dot, entry.state == 1 ? kOnline : kOffline);
         CRect text(entry.rect.left + 40, entry.rect.top, entry.rect.right - 6, entry.rect.bottom);
         g.DrawText(entry.name, text, GetFont(), entry.state == 1 ? m_text_color : 0xFF8A92A0, DT_LEFT | DT_VCENTER | DT_END_ELLIPSIS);
     }

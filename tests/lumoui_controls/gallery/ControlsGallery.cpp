@@ -297,9 +297,9 @@ private:
         auto* plain = Add(std::make_unique<MSlider>(), 115, CRect(544, 474, 784, 494));
         plain->SetRange(0, 255);
         plain->SetProgress(200);
-        auto* progress = Add(std::make_unique<MProgress>(), 70, CRect(804, 478, 1004, 490));
+        auto* progress = Add(std::make_unique<MProgress>(), 70, CRect(804, 478, 964, 490));
         progress->SetPos(70);
-        auto* level = Add(std::make_unique<MLevelCtrl>(), 71, CRect(1024, 472, 1104, 496));
+        auto* level = Add(std::make_unique<MLevelCtrl>(), 71, CRect(980, 472, 1060, 496));
         level->SetLevel(3);
 
         Title(CRect(24, 506, 760, 526), L"Edits: plain · focused with a selection · number · disabled");
