@@ -2,7 +2,7 @@
 // keyboard picture's colours, and sending frames (six reports each) to the
 // emulated keyboard through the real transport. items_per_second of the
 // streaming benchmark is the frame rate the link sustains.
-#include "EmulatorDaemon.h"
+#include "EmulatorProcess.h"
 #include "RecordingDoubles.h"
 #include "app/worker/LightWriter.h"
 #include "config/DescriptionFile.h"
@@ -15,7 +15,7 @@
 #include <unistd.h>
 
 using namespace Tessera;
-using WorkerEmulatorTest::EmulatorDaemon;
+using DeviceEmulatorTest::EmulatorProcess;
 
 namespace {
 
@@ -65,16 +65,16 @@ void BM_StreamFramesToEmulator(benchmark::State& state)
     auto const folder = std::filesystem::temp_directory_path() / ("tessera-bench-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
     auto const socket = (folder / "emulator.sock").string();
-    setenv("TESSERA_HIDAPI", EmulatorDaemon::HidLibrary().c_str(), 1);
+    setenv("TESSERA_HIDAPI", EmulatorProcess::HidLibrary().c_str(), 1);
     setenv("TESSERA_EMULATOR_SOCKET", socket.c_str(), 1);
     {
-        EmulatorDaemon emulator(socket, { "--model", "301", "--cable" });
+        EmulatorProcess emulator(socket, { "--model", "301", "--cable" });
         std::string error;
         HidDeviceManager manager(LoadHidBackend(&error), SystemDeviceClock());
         DeviceTest::RecordingScreen screen;
         NoTasks tasks;
         DeviceDiscovery discovery(manager, screen, tasks);
-        discovery.RegisterConnectionModes(ReadDescriptionFile(std::filesystem::path(EmulatorDaemon::ConfigFile()).wstring(), nullptr, nullptr).connections);
+        discovery.RegisterConnectionModes(ReadDescriptionFile((std::filesystem::path(TESSERA_SOURCE_DIR_DEFAULT) / "data" / "config.xml").wstring(), nullptr, nullptr).connections);
         discovery.RunDiscovery();
         if (!emulator.IsReady() || !discovery.LinkState().keyboardLinked) {
             state.SkipWithError("the emulated keyboard is not reachable");

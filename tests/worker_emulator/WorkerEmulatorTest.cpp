@@ -3,7 +3,8 @@
 // emulated keyboard. Each case stores records, runs one worker pass with the
 // task and compares the reports the keyboard received, and the state it
 // keeps, with what the keyboard must have been sent.
-#include "EmulatorDaemon.h"
+#include "EmulatorProcess.h"
+#include "EmulatorTrace.h"
 #include "RecordingDoubles.h"
 #include "WorkerFakes.h"
 #include "app/worker/TaskCodes.h"
@@ -20,7 +21,7 @@
 
 using namespace Tessera;
 using namespace WorkerTest;
-using WorkerEmulatorTest::EmulatorDaemon;
+using DeviceEmulatorTest::EmulatorProcess;
 using WorkerEmulatorTest::ReceivedReport;
 
 namespace {
@@ -58,7 +59,7 @@ class WorkerEmulator : public ::testing::Test {
 protected:
     WorkerEmulator()
         : socketPath((dir / "emulator.sock").string())
-        , hidapiEnv("TESSERA_HIDAPI", EmulatorDaemon::HidLibrary())
+        , hidapiEnv("TESSERA_HIDAPI", EmulatorProcess::HidLibrary())
         , socketEnv("TESSERA_EMULATOR_SOCKET", socketPath)
     {
     }
@@ -66,7 +67,7 @@ protected:
     void Start(std::vector<std::string> const& daemonOptions)
     {
         emulator.emplace(socketPath, daemonOptions);
-        ASSERT_TRUE(emulator->IsReady()) << "the emulator daemon did not start: " << EmulatorDaemon::Executable();
+        ASSERT_TRUE(emulator->IsReady()) << "the emulator daemon did not start: " << EmulatorProcess::Executable();
         std::string error;
         manager = std::make_unique<HidDeviceManager>(LoadHidBackend(&error), SystemDeviceClock());
         ASSERT_TRUE(error.empty()) << error;
@@ -124,7 +125,7 @@ protected:
     std::vector<ReceivedReport> Sent()
     {
         std::string text;
-        EXPECT_TRUE(emulator->Control({ "trace" }, &text));
+        EXPECT_TRUE(WorkerEmulatorTest::ControlOutput(socketPath, { "trace" }, text));
         EXPECT_TRUE(emulator->Control({ "trace", "clear" }));
         std::vector<ReceivedReport> sent;
         for (auto const& report : WorkerEmulatorTest::ParseTrace(text))
@@ -136,7 +137,7 @@ protected:
     std::string Dump()
     {
         std::string text;
-        EXPECT_TRUE(emulator->Control({ "dump" }, &text));
+        EXPECT_TRUE(WorkerEmulatorTest::ControlOutput(socketPath, { "dump" }, text));
         return text;
     }
 
@@ -144,7 +145,7 @@ protected:
     std::string socketPath;
     TestSupport::ScopedEnv hidapiEnv;
     TestSupport::ScopedEnv socketEnv;
-    std::optional<EmulatorDaemon> emulator;
+    std::optional<EmulatorProcess> emulator;
     DeviceTest::RecordingScreen screen;
     DeviceTest::RecordingTasks deviceTasks;
     std::unique_ptr<HidDeviceManager> manager;
