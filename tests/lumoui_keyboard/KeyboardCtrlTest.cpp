@@ -27,6 +27,16 @@ TEST_F(KeyboardCtrlTest, PictureIsCentredHorizontallyAndTopAligned)
     EXPECT_EQ(keyboard->GetPictureOffset(), CPoint(100, 0));
 }
 
+TEST(KeyboardGeometry, PictureOffsetWaitsForBothRectangleAndPictureSize)
+{
+    KeyboardCtrl keyboard;
+    EXPECT_EQ(keyboard.GetPictureOffset(), CPoint(6, 6));
+    keyboard.SetWidthAndHeight(500, 200); // no rectangle yet
+    EXPECT_EQ(keyboard.GetPictureOffset(), CPoint(6, 6));
+    keyboard.SetControlRect(CRect(100, 50, 700, 300));
+    EXPECT_EQ(keyboard.GetPictureOffset(), CPoint(50, 0));
+}
+
 TEST_F(KeyboardCtrlTest, AddedKeysStartUncheckedInTheDefaultColour)
 {
     std::vector<KEY_INFO*> keys = keyboard->GetKeyItems();
