@@ -401,6 +401,19 @@ TEST_F(KeyboardTipTest, LeavingTheKeyHidesTheTip)
     EXPECT_EQ(keyboard->GetHoverItem(), -1);
 }
 
+TEST_F(KeyboardTipTest, HidingOrDisablingThePictureHidesItsTip)
+{
+    Hover(kOnA);
+    ASSERT_NE(Tip(), nullptr);
+    keyboard->SetVisible(0);
+    EXPECT_FALSE(Tip()->IsWindowVisible()) << "a page switch must not leave the tip behind";
+    keyboard->SetVisible(1);
+    Hover(kOnB);
+    ASSERT_TRUE(Tip()->IsWindowVisible());
+    keyboard->SetEnabled(0);
+    EXPECT_FALSE(Tip()->IsWindowVisible());
+}
+
 TEST_F(KeyboardCtrlTest, NoTipWindowWhileTipsAreOff)
 {
     driver.MouseMove(Hwnd(), kOnA);

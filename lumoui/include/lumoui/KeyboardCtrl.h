@@ -142,6 +142,9 @@ public:
     // ---- MControl ----
     void InitControl(PaintManager* manager) override;
     void SetControlRect(CRect rc) override;
+    // A hidden or disabled picture takes its tip away with it.
+    void SetControlVisible(int visible) override;
+    void SetControlEnabled(int enabled) override;
     void DrawControl(MGraphics& g, CRect clip) override;
     int OnControlTimer() override;
     int OnControlMouseMove(unsigned flags, CPoint pt) override;

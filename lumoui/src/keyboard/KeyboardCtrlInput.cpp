@@ -85,6 +85,24 @@ void KeyboardCtrl::SetTips(KEY_INFO* key, CRect keyRect, bool show)
     m_tips->Show(m_manager->GetPaintWnd(), MakeKeyTipText(*key), anchor);
 }
 
+void KeyboardCtrl::SetControlVisible(int visible)
+{
+    MPanel::SetControlVisible(visible);
+    if (!visible) {
+        m_hover = -1;
+        HideTip();
+    }
+}
+
+void KeyboardCtrl::SetControlEnabled(int enabled)
+{
+    MPanel::SetControlEnabled(enabled);
+    if (!enabled) {
+        m_hover = -1;
+        HideTip();
+    }
+}
+
 void KeyboardCtrl::HideTip()
 {
     m_tips->Hide();
