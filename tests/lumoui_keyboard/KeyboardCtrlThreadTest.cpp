@@ -39,4 +39,32 @@ TEST_F(KeyboardThreadTest, WorkerUpdatesWhileTheWindowPaintsAndTicks)
     EXPECT_EQ(keyboard->GetLightFrameCount(), 8);
 }
 
+TEST_F(KeyboardThreadTest, AnimationTimerStepsTheLightingFrames)
+{
+    keyboard->SetKeyboardCtrlMode(KBMODE_LIGHT);
+    std::vector<uint8_t> frames(3 * 1000);
+    keyboard->SetLightModeData(frames.data(), static_cast<int>(frames.size()));
+    keyboard->SetLightSpeed(7);
+    keyboard->SetRunTimer(1);
+    window.SetMTimer(10);
+    uint64_t const paints = window.GetPaintManager().GetPaintCount();
+    driver.RunFor(300);
+    window.GetPaintManager().KillMTimer();
+    EXPECT_GT(keyboard->GetLightFrameIndex(), 0);
+    EXPECT_GT(window.GetPaintManager().GetPaintCount(), paints) << "each frame step asks for a repaint";
+}
+
+TEST_F(KeyboardThreadTest, HiddenPictureIsNotTicked)
+{
+    keyboard->SetKeyboardCtrlMode(KBMODE_LIGHT);
+    std::vector<uint8_t> frames(3 * 10);
+    keyboard->SetLightModeData(frames.data(), static_cast<int>(frames.size()));
+    keyboard->SetRunTimer(1);
+    keyboard->SetVisible(0);
+    window.SetMTimer(10);
+    driver.RunFor(100);
+    window.GetPaintManager().KillMTimer();
+    EXPECT_EQ(keyboard->GetLightFrameIndex(), 0);
+}
+
 }

@@ -185,6 +185,7 @@ private:
     std::atomic<COLORREF> m_custom_color { 255 };
     std::atomic<int> m_current_key_value { 0 };
     std::atomic<bool> m_animating { false };
+    bool m_in_animation_list { false };
 
     bool m_tips_enabled { false };
     std::unique_ptr<KeyboardTipsHost> m_tips;

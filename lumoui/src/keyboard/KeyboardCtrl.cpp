@@ -19,6 +19,8 @@ LUMOUI_REGISTER_CONTROL(KeyboardCtrl, L"KeyboardCtrl", FactoryBoth,
 
 namespace {
 constexpr COLORREF kDefaultKeyColor = 0x00E1FF;
+constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr COLORREF kMusicCyan = 0xFFFF00;
 
 // Skin-relative names from layout files may use the other system's
 // separator ("keyboard\\tk301.png"); the skin folder uses '/'.
@@ -28,8 +30,6 @@ CString SkinFile(CString name)
     return PaintManager::GetSkinFolder() + name;
 }
 
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kMusicCyan = 0xFFFF00;
 }
 
 KeyboardCtrl::KeyboardCtrl(int visible)
@@ -50,7 +50,12 @@ CKeyboardTips* KeyboardCtrl::GetTipWindow() const
 void KeyboardCtrl::InitControl(PaintManager* manager)
 {
     MPanel::InitControl(manager);
-    AddMTimer();
+    // The animation list keeps duplicates, and a second entry would both
+    // double the lighting speed and outlive the control.
+    if (manager != nullptr && !m_in_animation_list) {
+        AddMTimer();
+        m_in_animation_list = true;
+    }
     SetControlRect(m_rect);
 }
 
