@@ -262,8 +262,14 @@ CRect MTabCtrl::MarkerRect() const
 void MTabCtrl::DrawControl(MGraphics& g, CRect)
 {
     ARGB const select = Manager::GetSelectColor();
-    if (!m_bar.IsNull())
-        g.DrawImageFrame(m_bar, m_rect, CRect(CPoint(), m_bar.Size()), kItemCorner);
+    if (!m_bar.IsNull()) {
+        CRect bar = m_rect;
+        if (m_bar_width > 0)
+            bar.right = bar.left + m_bar_width;
+        if (m_bar_height > 0)
+            bar.bottom = bar.top + m_bar_height;
+        g.DrawImageFrame(m_bar, bar, CRect(CPoint(), m_bar.Size()), kItemCorner);
+    }
     for (int i = 0; i < GetItemCount(); ++i) {
         TabItemInfo const& item = *m_items[i];
         if (!item.visible || item.rect.IsRectEmpty())
