@@ -205,3 +205,25 @@ TEST_F(DListBoxTest, EscapeKeepsTheOldName)
 }
 
 }
+
+namespace {
+
+TEST_F(DListBoxTest, PressInsideTheEditKeepsTheRename)
+{
+    Fill(3);
+    StartRename(1);
+    CRect const edit = list->GetEditControl()->GetRect();
+    Click(CPoint(edit.left + 10, edit.top + 5));
+    EXPECT_EQ(list->GetEditIndex(), 1);
+    EXPECT_TRUE(list->GetEditControl()->IsVisible());
+    EXPECT_TRUE(window.With(NOTIFY_EDITEND).empty());
+
+    list->GetEditControl()->SelectAll();
+    driver.TypeText(Hwnd(), L"Clicked");
+    driver.KeyPress(Hwnd(), VK_RETURN);
+    Pump();
+    EXPECT_EQ(list->GetItemText(1), L"Clicked");
+    EXPECT_EQ(window.With(NOTIFY_EDITEND).size(), 1u);
+}
+
+}

@@ -130,6 +130,20 @@ TEST_F(RecordListTest, DelayEditTakesDigitsOnly)
     EXPECT_EQ(Delays(), (std::vector<int> { 10, 20, 42 }));
 }
 
+TEST_F(RecordListTest, PressInsideTheDelayEditKeepsEditing)
+{
+    AddThree();
+    list->SetCurSel(1);
+    list->ShowEdit();
+    Pump();
+    CRect const edit = list->GetEditControl()->GetRect();
+    Click(CPoint(edit.left + 5, edit.top + 5));
+    EXPECT_EQ(list->GetEditIndex(), 1);
+    Click(CPoint(100, 26)); // another row ends it
+    EXPECT_EQ(list->GetEditIndex(), -1);
+    EXPECT_EQ(list->GetCurSel(), 0);
+}
+
 TEST_F(RecordListTest, ColumnsLieAtTheirFixedOffsets)
 {
     CRect const row { 10, 50, 450, 82 };

@@ -5,11 +5,13 @@
 #include <lumoui/Panel.h>
 #include <lumoui/Types.h>
 
+#include <memory>
 #include <mutex>
 #include <vector>
 
 namespace LumoUI {
 
+class InPlaceEdit;
 class MEdit;
 class MImageList;
 
@@ -91,12 +93,13 @@ public:
     void HideEdit();
     int GetEditIndex() const { return m_edit_index; }
     // The in-place edit; null before the first rename.
-    MEdit* GetEditControl() const { return m_edit; }
+    MEdit* GetEditControl() const;
 
     // ---- MControl ----
     void SetControlRect(CRect rc) override;
     void DrawControl(MGraphics& g, CRect clip) override;
     int SetControlFocus(int focus) override;
+    int OnControlTimer() override;
     LRESULT OnMessage(unsigned id, unsigned code, WPARAM wParam, LPARAM lParam) override;
     int OnControlMouseMove(unsigned flags, CPoint pt) override;
     int OnControlLButtonDown(unsigned flags, CPoint pt) override;
@@ -119,7 +122,7 @@ private:
     MImageList* m_image_list { nullptr };
     int m_edit_allowed { 0 };
     int m_edit_index { -1 };
-    MEdit* m_edit { nullptr }; // child control, owned by the control list
+    std::unique_ptr<InPlaceEdit> m_in_place;
     COLORREF m_edit_back { 0x351806 };
     MImage m_edit_image;
     CSize m_edit_frame;

@@ -10,6 +10,7 @@
 
 namespace LumoUI {
 
+class InPlaceEdit;
 class MEdit;
 class MImageList;
 
@@ -68,7 +69,7 @@ public:
     void ShowEdit();
     void HideEdit();
     int GetEditIndex() const { return m_edit_index; }
-    MEdit* GetEditControl() const { return m_edit; }
+    MEdit* GetEditControl() const;
 
     // Column rectangles of a row (key, action, delay).
     static CRect ColumnRect(CRect row, int column);
@@ -77,6 +78,7 @@ public:
     void SetControlRect(CRect rc) override;
     void DrawControl(MGraphics& g, CRect clip) override;
     int SetControlFocus(int focus) override;
+    int OnControlTimer() override;
     LRESULT OnMessage(unsigned id, unsigned code, WPARAM wParam, LPARAM lParam) override;
     int OnControlMouseMove(unsigned flags, CPoint pt) override;
     int OnControlLButtonDown(unsigned flags, CPoint pt) override;
@@ -95,7 +97,7 @@ private:
     ARGB m_select_color;
     MImageList* m_image_list { nullptr };
     int m_edit_index { -1 };
-    MEdit* m_edit { nullptr }; // child control, owned by the control list
+    std::unique_ptr<InPlaceEdit> m_in_place;
 };
 
 }

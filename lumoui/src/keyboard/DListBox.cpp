@@ -5,6 +5,7 @@
 #include <lumoui/Manager.h>
 #include <lumoui/PaintManager.h>
 
+#include "keyboard/InPlaceEdit.h"
 #include "keyboard/ListRows.h"
 
 #include <algorithm>

@@ -7,6 +7,7 @@
 #include <lumoui/Messages.h>
 #include <lumoui/PaintManager.h>
 
+#include "keyboard/InPlaceEdit.h"
 #include "keyboard/ListRows.h"
 
 namespace LumoUI {
@@ -74,6 +75,11 @@ int DListBox::OnControlRButtonUp(unsigned, CPoint pt)
 
 // ---- renaming ----
 
+MEdit* DListBox::GetEditControl() const
+{
+    return m_in_place ? m_in_place->Edit() : nullptr;
+}
+
 void DListBox::ShowEdit()
 {
     int const count = GetItemCount();
@@ -81,25 +87,20 @@ void DListBox::ShowEdit()
         return;
     HideEdit();
     int const index = m_selected;
-    if (m_edit == nullptr) {
-        auto edit = std::make_unique<MEdit>(L"", 0, 1);
-        edit->SetControlID(kEditId);
-        m_edit = static_cast<MEdit*>(AddChildControl(std::move(edit)));
-    }
-    ARGB const back = ColorRefToARGB(m_edit_back);
-    m_edit->SetBackColor(back, m_edit_image.IsNull() ? m_select_color : back);
-    m_edit->SetTextColor(m_text_color);
-    m_edit->SetFontWidth(m_font_size);
+    if (!m_in_place)
+        m_in_place = std::make_unique<InPlaceEdit>(*this, kEditId);
 
     ListRows const rows = ListRows::Of(*this, m_row_height, count);
     CRect const row = rows.RowRect(index);
     if (row.top < m_rect.top || row.bottom > m_rect.bottom)
         ScrollToY(index * m_row_height);
     // Children are laid out unscrolled; the panel moves them when drawing.
-    m_edit->SetControlRect(TextRect(rows.ContentRowRect(index)));
-    m_edit->SetEditText(GetItemText(index));
-    m_edit->SetVisible(1);
-    m_manager->SetFocusControl(m_edit);
+    m_in_place->Begin(TextRect(rows.ContentRowRect(index)), GetItemText(index));
+    MEdit* edit = m_in_place->Edit();
+    ARGB const back = ColorRefToARGB(m_edit_back);
+    edit->SetBackColor(back, m_edit_image.IsNull() ? m_select_color : back);
+    edit->SetTextColor(m_text_color);
+    edit->SetFontWidth(m_font_size);
     // Marked only now: handing the focus to the edit may have taken it from
     // the list, which must not end the rename that is just starting.
     m_edit_index = index;
@@ -110,10 +111,10 @@ void DListBox::ShowEdit()
 void DListBox::HideEdit()
 {
     int const index = m_edit_index;
-    if (index < 0 || m_edit == nullptr)
+    if (index < 0 || !m_in_place)
         return;
     m_edit_index = -1;
-    CString const text = m_edit->GetEditText();
+    CString const text = m_in_place->Finish();
     bool changed = false;
     {
         std::lock_guard lock(m_lock);
@@ -122,11 +123,6 @@ void DListBox::HideEdit()
             changed = true;
         }
     }
-    m_edit->SetVisible(0);
-    // An empty rectangle keeps the hidden edit out of the panel's content size.
-    m_edit->SetControlRect(CRect());
-    if (m_manager != nullptr && m_manager->GetFocusControl() == m_edit)
-        m_manager->SetFocusControl(nullptr);
     UpdateControl(1, 0);
     if (changed)
         SendMessageW(NOTIFY_EDITEND, 0, static_cast<LPARAM>(index));
@@ -135,19 +131,23 @@ void DListBox::HideEdit()
 int DListBox::SetControlFocus(int focus)
 {
     MPanel::SetControlFocus(focus);
-    if (!focus)
-        HideEdit();
+    if (!focus && m_in_place)
+        m_in_place->ScheduleEndCheck();
     return 0;
+}
+
+int DListBox::OnControlTimer()
+{
+    if (m_in_place && m_in_place->OnTimer())
+        HideEdit();
+    return 1;
 }
 
 LRESULT DListBox::OnMessage(unsigned id, unsigned code, WPARAM wParam, LPARAM lParam)
 {
-    if (m_edit != nullptr && id == m_edit->GetControlID()) {
-        // The edit gave up the focus (Enter, Escape, a press elsewhere).
-        if (code == NOTIFY_EDITEND)
-            HideEdit();
+    // The edit's own notifications stay inside the list.
+    if (m_in_place && m_in_place->OnChildMessage(id, code))
         return 1;
-    }
     return MPanel::OnMessage(id, code, wParam, lParam);
 }
 

@@ -4,6 +4,7 @@
 #include <lumoui/ControlFactory.h>
 #include <lumoui/Manager.h>
 
+#include "keyboard/InPlaceEdit.h"
 #include "keyboard/ListRows.h"
 
 #include <algorithm>

@@ -6,6 +6,7 @@
 #include <lumoui/Messages.h>
 #include <lumoui/PaintManager.h>
 
+#include "keyboard/InPlaceEdit.h"
 #include "keyboard/ListRows.h"
 
 #include <algorithm>
@@ -95,6 +96,11 @@ int CRecordList::OnControlRButtonUp(unsigned, CPoint pt)
 
 // ---- delay editing ----
 
+MEdit* CRecordList::GetEditControl() const
+{
+    return m_in_place ? m_in_place->Edit() : nullptr;
+}
+
 void CRecordList::ShowEdit()
 {
     int const count = GetItemCount();
@@ -102,15 +108,8 @@ void CRecordList::ShowEdit()
         return;
     HideEdit();
     int const index = m_selected;
-    if (m_edit == nullptr) {
-        auto edit = std::make_unique<MEdit>(L"", 0, 1);
-        edit->SetControlID(kEditId);
-        edit->SetNumberOnly(true);
-        edit->SetLimitText(kMaxDelayDigits);
-        m_edit = static_cast<MEdit*>(AddChildControl(std::move(edit)));
-    }
-    m_edit->SetTextColor(m_text_color);
-    m_edit->SetFontWidth(m_font_size);
+    if (!m_in_place)
+        m_in_place = std::make_unique<InPlaceEdit>(*this, kEditId);
 
     ListRows const rows = ListRows::Of(*this, m_row_height, count);
     CRect const row = rows.RowRect(index);
@@ -118,15 +117,17 @@ void CRecordList::ShowEdit()
         ScrollToY(index * m_row_height);
     CRect cell = ColumnRect(rows.ContentRowRect(index), kDelayColumn);
     cell.DeflateRect(0, kEditInsetY);
-    m_edit->SetControlRect(cell);
     int delay = 0;
     {
         std::lock_guard lock(m_lock);
         delay = m_items[static_cast<size_t>(index)]->delay;
     }
-    m_edit->SetEditText(std::to_wstring(delay));
-    m_edit->SetVisible(1);
-    m_manager->SetFocusControl(m_edit);
+    m_in_place->Begin(cell, std::to_wstring(delay));
+    MEdit* edit = m_in_place->Edit();
+    edit->SetNumberOnly(true);
+    edit->SetLimitText(kMaxDelayDigits);
+    edit->SetTextColor(m_text_color);
+    edit->SetFontWidth(m_font_size);
     m_edit_index = index;
     m_focused = 1;
     UpdateControl(1, 0);
@@ -135,10 +136,10 @@ void CRecordList::ShowEdit()
 void CRecordList::HideEdit()
 {
     int const index = m_edit_index;
-    if (index < 0 || m_edit == nullptr)
+    if (index < 0 || !m_in_place)
         return;
     m_edit_index = -1;
-    std::optional<int> const delay = ParseDelay(m_edit->GetEditText());
+    std::optional<int> const delay = ParseDelay(m_in_place->Finish());
     bool changed = false;
     {
         std::lock_guard lock(m_lock);
@@ -147,10 +148,6 @@ void CRecordList::HideEdit()
             changed = true;
         }
     }
-    m_edit->SetVisible(0);
-    m_edit->SetControlRect(CRect());
-    if (m_manager != nullptr && m_manager->GetFocusControl() == m_edit)
-        m_manager->SetFocusControl(nullptr);
     UpdateControl(1, 0);
     if (changed)
         SendMessageW(NOTIFY_EDITEND, 0, static_cast<LPARAM>(index));
@@ -159,18 +156,22 @@ void CRecordList::HideEdit()
 int CRecordList::SetControlFocus(int focus)
 {
     MPanel::SetControlFocus(focus);
-    if (!focus)
-        HideEdit();
+    if (!focus && m_in_place)
+        m_in_place->ScheduleEndCheck();
     return 0;
+}
+
+int CRecordList::OnControlTimer()
+{
+    if (m_in_place && m_in_place->OnTimer())
+        HideEdit();
+    return 1;
 }
 
 LRESULT CRecordList::OnMessage(unsigned id, unsigned code, WPARAM wParam, LPARAM lParam)
 {
-    if (m_edit != nullptr && id == m_edit->GetControlID()) {
-        if (code == NOTIFY_EDITEND)
-            HideEdit();
+    if (m_in_place && m_in_place->OnChildMessage(id, code))
         return 1;
-    }
     return MPanel::OnMessage(id, code, wParam, lParam);
 }
 
