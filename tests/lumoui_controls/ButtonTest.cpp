@@ -1,5 +1,6 @@
 #include "ControlsFixture.h"
 
+#include <lumoui/CKeyboardTips.h>
 #include <lumoui/CheckButtons.h>
 #include <lumoui/GroupButtons.h>
 #include <lumoui/MButton.h>
@@ -216,6 +217,46 @@ TEST_F(ButtonTest, ColorButtonsCheckWithinTheirGroupAndDrawTheirColour)
     MImage const image = Capture();
     EXPECT_EQ(image.GetPixel(25, 25), 0xFFFF0000u);
     EXPECT_EQ(image.GetPixel(65, 25), 0xFF00FF00u);
+}
+
+// Check-like buttons show frame 4 when checked and frame 5 when checked and
+// hovered; a strip without those frames shows its pressed frame instead.
+TEST_F(ButtonTest, CheckedButtonsShowTheCheckedFrames)
+{
+    constexpr ARGB kChecked = 0xFFFFFF00;
+    constexpr ARGB kCheckedHover = 0xFF00FFFF;
+    WriteSkin("six.png", StripImage(20, 20, { kNormal, kHover, kPressed, kDisabled, kChecked, kCheckedHover }));
+    WriteSkin("four.png", StripImage(20, 20, { kNormal, kHover, kPressed, kDisabled }));
+    auto* box = Create<CCheckButton>(L"CCheckButton", 1, CRect(10, 10, 30, 30));
+    auto* radio = Create<CRadioButton>(L"CRadioButton", 2, CRect(40, 10, 60, 30));
+    auto* short_strip = Create<CRadioButton>(L"CRadioButton", 3, CRect(70, 10, 90, 30));
+    box->SetImage(L"six.png", 6);
+    radio->SetImage(L"six.png", 6);
+    short_strip->SetImage(L"four.png", 4);
+    short_strip->SetGroupName(L"other");
+    box->SetCheck(1);
+    radio->SetCheck(1);
+    short_strip->SetCheck(1);
+    Move({ 50, 20 });
+    MImage const image = Capture();
+    EXPECT_EQ(image.GetPixel(20, 20), kChecked);
+    EXPECT_EQ(image.GetPixel(50, 20), kCheckedHover);
+    EXPECT_EQ(image.GetPixel(80, 20), kPressed);
+}
+
+TEST_F(ButtonTest, IconButtonShowsItsTipWhileHovered)
+{
+    auto* icon = Create<CIconButton>(L"CIconButton", 50, CRect(100, 100, 140, 140));
+    icon->SetTips(L"Macros");
+    icon->SetTips(true);
+    Move({ 120, 120 });
+    ASSERT_NE(icon->GetTipWindow(), nullptr);
+    EXPECT_TRUE(icon->GetTipWindow()->IsWindowVisible());
+    EXPECT_EQ(icon->GetTipWindow()->GetTitleText(), L"Macros");
+    // Anchored at the middle of the button's top edge on the screen.
+    EXPECT_EQ(icon->GetTipWindow()->GetAnchor(), CPoint(100 + 120, 100 + 100));
+    Move({ 300, 300 });
+    EXPECT_FALSE(icon->GetTipWindow()->IsWindowVisible());
 }
 
 TEST_F(ButtonTest, UpgradeMarkAppearsWithTheStatus)

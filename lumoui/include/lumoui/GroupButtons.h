@@ -92,6 +92,8 @@ public:
     void SetDownState(int down);
     int GetDownState() const { return m_down_state; }
     void SetTips(CString const& text) { m_tip_text = text; }
+    // (A literal would otherwise pick the bool overload.)
+    void SetTips(wchar_t const* text) { m_tip_text = text ? text : L""; }
     void SetTips(bool on);
     CKeyboardTips* GetTipWindow() const { return m_tip.get(); }
 
