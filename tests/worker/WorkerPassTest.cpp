@@ -211,3 +211,36 @@ TEST(WorkerThread, RunsTasksQueuedFromAnotherThreadUntilStopped)
     EXPECT_EQ(external.Codes().size(), static_cast<std::size_t>(kTasks / 2));
     EXPECT_EQ(window.waitDialogsClosed, kTasks);
 }
+
+namespace {
+
+struct CountingThread final : CThreadBasic {
+    ~CountingThread() override { Stop(); }
+    void Run() override { ++passes; }
+    std::atomic<int> passes { 0 };
+};
+
+}
+
+TEST(ThreadBasic, WithoutTheLoopFlagRunIsCalledOnceAndTheDoneEventSignalled)
+{
+    CountingThread thread;
+    EXPECT_TRUE(thread.Start(false));
+    EXPECT_TRUE(thread.WaitDone(5000));
+    EXPECT_EQ(thread.passes, 1);
+    EXPECT_FALSE(thread.IsRunning());
+    EXPECT_EQ(thread.IntervalMs(), 16);
+}
+
+TEST(ThreadBasic, StopEndsTheLoopDuringItsPause)
+{
+    CountingThread thread;
+    EXPECT_TRUE(thread.Start());
+    while (thread.passes < 3)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    thread.Stop();
+    int const passes = thread.passes;
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_EQ(thread.passes, passes);
+    EXPECT_TRUE(thread.WaitDone(0));
+}
