@@ -109,6 +109,22 @@ TEST_F(ComboTest, DeletingItemsKeepsTheSelectionOnItsItem)
     EXPECT_EQ(combo->DeleteItem(5), -1);
 }
 
+TEST_F(ComboTest, ArrowKeysStepThroughTheItemsOnceFocused)
+{
+    Fill(3);
+    combo->SetCurSel(1);
+    Key(VK_DOWN); // not focused yet
+    EXPECT_EQ(combo->GetCurSel(), 1);
+    Click({ 100, 40 });
+    combo->ShowDropDown(false);
+    Settle();
+    Key(VK_DOWN);
+    Key(VK_DOWN); // already the last one
+    Key(VK_UP);
+    EXPECT_EQ(combo->GetCurSel(), 1);
+    EXPECT_EQ(dialog->With(NOTIFY_CLICK), (std::vector<Notice> { { 201, NOTIFY_CLICK, 2, 0 }, { 201, NOTIFY_CLICK, 1, 0 } }));
+}
+
 TEST_F(ComboTest, EmptyComboOpensNothing)
 {
     Click({ 100, 40 });

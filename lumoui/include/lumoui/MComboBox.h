@@ -82,6 +82,8 @@ public:
     int OnControlMouseMove(unsigned flags, CPoint pt) override;
     int OnControlLButtonDown(unsigned flags, CPoint pt) override;
     int OnControlLButtonUp(unsigned flags, CPoint pt) override;
+    // Up/Down while focused select the previous/next item and notify like a pick.
+    int OnControlKeyDown(unsigned vk, unsigned repeat, unsigned modifiers) override;
     LRESULT OnMessage(unsigned id, unsigned code, WPARAM wParam, LPARAM lParam) override;
     void SetControlEnabled(int enabled) override;
     void SetControlVisible(int visible) override;

@@ -392,6 +392,16 @@ int MComboBox::OnControlLButtonUp(unsigned, CPoint pt)
     return 1;
 }
 
+int MComboBox::OnControlKeyDown(unsigned vk, unsigned repeat, unsigned modifiers)
+{
+    if (!m_focused || !IsEnabled() || (vk != VK_UP && vk != VK_DOWN))
+        return MControlFont::OnControlKeyDown(vk, repeat, modifiers);
+    int const next = vk == VK_UP ? m_cur - 1 : m_cur + 1;
+    if (next >= 0 && next < GetCount())
+        Picked(next);
+    return 1;
+}
+
 void MComboBox::SetControlEnabled(int enabled)
 {
     MControlFont::SetControlEnabled(enabled);
