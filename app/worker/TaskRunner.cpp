@@ -18,6 +18,14 @@ int LayerOf(WorkerTask const& task, WorkerWindow& window)
     return task.layer >= 0 ? task.layer : window.CurrentLayer();
 }
 
+// The loaded model's tables; empty ones (every key at index 0) before a
+// model was published.
+std::shared_ptr<KeyboardModelState const> TablesOf(WorkerWindow& window)
+{
+    auto tables = window.ModelTables();
+    return tables ? tables : std::make_shared<KeyboardModelState const>();
+}
+
 }
 
 TaskRunner::TaskRunner(WorkerServices const& services)
@@ -56,14 +64,14 @@ void TaskRunner::Run(WorkerTask const& task)
             WriteKeyMap(WorkerTask { kTaskWriteFullKeyMap }, profile, layer);
         break;
     case kTaskWriteLightMode: {
-        auto const tables = window.ModelTables();
+        auto const tables = TablesOf(window);
         LightSelection const selection { window.CurrentLightMode(), window.SelectedCustomSet() };
         m_lights.WriteLightMode(deviceType, m_services.link.connectionMode, selection, tables->lightIndex);
         break;
     }
     case kTaskWriteKeyColors:
         if (family == ProtocolFamily::Type3xx)
-            m_lights.WriteStoredColors(window.ModelTables()->lightIndex);
+            m_lights.WriteStoredColors(TablesOf(window)->lightIndex);
         break;
     case kTaskRestoreDefaults:
         RestoreDefaults(profile, layer);
@@ -99,7 +107,7 @@ void TaskRunner::WriteKeyMap(WorkerTask const& task, int profile, int layer)
         break;
     }
     case ProtocolFamily::Type1xx: {
-        auto const tables = m_services.window.ModelTables();
+        auto const tables = TablesOf(m_services.window);
         Type1xxSender sender(transport, clock);
         Type1xxKeyMap(database, sender, clock, tables->keyIndex).WriteTables(profile, layer);
         break;
@@ -138,7 +146,7 @@ void TaskRunner::RestoreDefaults(int profile, int layer)
         break;
     case ProtocolFamily::Type1xx: {
         window.ReloadPagesAfterReset();
-        auto const tables = window.ModelTables();
+        auto const tables = TablesOf(window);
         Type1xxSender sender(transport, clock);
         Type1xxKeyMap(m_services.database, sender, clock, tables->keyIndex).WriteTables(profile, layer);
         clock.SleepMs(kResetTablesPauseMs);
@@ -160,7 +168,7 @@ bool TaskRunner::SendLiveFrame()
 {
     if (ProtocolFamilyFor(m_services.window.DeviceType()) != ProtocolFamily::Type3xx)
         return false;
-    return m_lights.StreamLiveFrame(m_services.liveColors, m_services.window.ModelTables()->lightIndex);
+    return m_lights.StreamLiveFrame(m_services.liveColors, TablesOf(m_services.window)->lightIndex);
 }
 
 }

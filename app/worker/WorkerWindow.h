@@ -41,7 +41,8 @@ public:
     // 0x200 music mode, 0x400 screen-colour mode.
     virtual int LightPageFlags() = 0;
     // The tables of the loaded model (key-index and light-index maps),
-    // replaced as a whole by each model load; never null.
+    // replaced as a whole by each model load (null before the first: every
+    // key then counts as light and key index 0).
     virtual std::shared_ptr<KeyboardModelState const> ModelTables() = 0;
 
     // ---- effects, posted to the window thread ----
