@@ -115,9 +115,7 @@ void write_lzw(std::vector<unsigned char>& out, std::vector<uint8_t> const& inde
 std::vector<unsigned char> encode_gif(int width, int height, std::array<uint32_t, 256> const& palette_rgb,
     std::vector<uint8_t> const& indexes)
 {
-    std::vector<unsigned char> out;
-    char const signature[] = "GIF89a";
-    out.insert(out.end(), signature, signature + 6);
+    std::vector<unsigned char> out { 'G', 'I', 'F', '8', '9', 'a' };
     put16(out, width);
     put16(out, height);
     out.push_back(0xF7); // global colour table of 256 entries, 8 bits per primary
