@@ -1,0 +1,12 @@
+#include "app/KeysPage.h"
+
+#include "app/MainWindowIds.h"
+
+namespace Tessera {
+
+KeysPage::KeysPage()
+    : PageController(kIdPageKeys, kTextTabKeys)
+{
+}
+
+}

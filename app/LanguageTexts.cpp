@@ -1,0 +1,9 @@
+#include "app/LanguageTexts.h"
+
+#include "platform/UiLanguage.h"
+
+namespace Tessera {
+
+int ProgramLanguageSource::LanguageId() const { return GetCurrentLanguageId(); }
+
+}
