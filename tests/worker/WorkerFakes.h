@@ -2,6 +2,7 @@
 
 #include "app/worker/TaskWorker.h"
 #include "device/HidTransport.h"
+#include "store/DeviceDatabase.h"
 
 #include <atomic>
 #include <mutex>
@@ -143,6 +144,19 @@ public:
     void QueryBattery() override { ++batteryQueries; }
     void PollStatus() override { ++polls; }
 };
+
+// A stored key function (type and value as the key page saves them).
+inline int StoreKey(Tessera::DeviceDatabase& database, int profile, int layer, int keyCode, int type, int value, int mask = 0)
+{
+    Tessera::KeyMacroData data;
+    data.profile = profile;
+    data.fn_layer = layer;
+    data.key_code = keyCode;
+    data.macro_type = type;
+    data.macro_value = value;
+    data.macro_value2 = mask;
+    return database.SaveKeyMacroData(data);
+}
 
 class NoColors final : public Tessera::KeyColorSource {
 public:

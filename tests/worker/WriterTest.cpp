@@ -38,14 +38,7 @@ protected:
 
     void Key(int profile, int layer, int keyCode, int type, int value, int mask = 0)
     {
-        KeyMacroData data;
-        data.profile = profile;
-        data.fn_layer = layer;
-        data.key_code = keyCode;
-        data.macro_type = type;
-        data.macro_value = value;
-        data.macro_value2 = mask;
-        ASSERT_GT(database.SaveKeyMacroData(data), 0);
+        ASSERT_GT(StoreKey(database, profile, layer, keyCode, type, value, mask), 0);
     }
 
     int KeyCount(int profile, int layer)

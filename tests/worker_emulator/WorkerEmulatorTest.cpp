@@ -89,14 +89,7 @@ protected:
 
     void Key(int layer, int keyCode, int type, int value, int mask = 0)
     {
-        KeyMacroData data;
-        data.profile = window.profile;
-        data.fn_layer = layer;
-        data.key_code = keyCode;
-        data.macro_type = type;
-        data.macro_value = value;
-        data.macro_value2 = mask;
-        ASSERT_GT(database.SaveKeyMacroData(data), 0);
+        ASSERT_GT(StoreKey(database, window.profile, layer, keyCode, type, value, mask), 0);
     }
 
     void Light(int mode, int brightness, int speed, int direction, int colorIndex, int colorValue = 0)
