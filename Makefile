@@ -9,7 +9,7 @@ GENERATOR  := -G Ninja
 CONFIGURE  := cmake $(GENERATOR) -S . -Wno-dev
 FUZZ_SECONDS ?= 20
 
-.PHONY: all deps build run test test-release test-asan test-tsan fuzz fuzz-smoke bench clean
+.PHONY: all deps build program run test test-release test-asan test-tsan fuzz fuzz-smoke bench clean
 
 all: build
 
@@ -24,7 +24,12 @@ $(BUILD)/release/build.ninja:
 build: deps $(BUILD)/release/build.ninja
 	cmake --build $(BUILD)/release -j $(JOBS)
 
-run: build
+# Only the program folder and the emulator: a test that does not build must
+# not keep the program from starting.
+program: deps $(BUILD)/release/build.ninja
+	cmake --build $(BUILD)/release -j $(JOBS) --target tessera_program
+
+run: program
 	@tools/run-tessera $(BUILD)/release
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, the
