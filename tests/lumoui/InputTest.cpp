@@ -164,3 +164,67 @@ TEST_F(Input, HiddenControlDoesNotTakeThePress)
     w.driver.RunUntilIdle();
     EXPECT_EQ(Count("b down 20,20"), 0u);
 }
+
+namespace {
+
+// A control that logs focus changes and, on a double click, deactivates its
+// window as opening a pop-up does (the paint manager forgets the hover).
+class FocusLogControl : public RecordingControl {
+public:
+    using RecordingControl::RecordingControl;
+    int SetControlFocus(int focus) override
+    {
+        Add(focus ? "focus" : "blur");
+        return MControl::SetControlFocus(focus);
+    }
+    int OnControlLButtonDblClk(unsigned, CPoint pt) override
+    {
+        Record("dblclk", pt, 1);
+        LumoUI::SendMessageW(GetManager()->GetPaintWnd(), WM_NCACTIVATE, 0, 0);
+        return 1;
+    }
+};
+
+}
+
+TEST_F(Input, DoubleClickThatDeactivatesTheWindowIsSafe)
+{
+    auto* opener = AddTopLevel<FocusLogControl>(*w.dialog, 2, CRect(100, 10, 160, 40), &log, "o");
+    opener->SetDblClk(1);
+    w.driver.DoubleClick(w.hwnd, CPoint(120, 20));
+    w.driver.RunUntilIdle();
+    EXPECT_EQ(Count("o dblclk 120,20"), 1u);
+    EXPECT_EQ(w.dialog->GetPaintManager().GetHoverControl(), nullptr);
+}
+
+TEST_F(Input, PressInsideAFocusedNestedControlKeepsItsFocus)
+{
+    auto* panel = AddTopLevel<FocusLogControl>(*w.dialog, 10, CRect(100, 100, 300, 250), &log, "panel");
+    auto* edit = AddChild<FocusLogControl>(*panel, 11, CRect(110, 110, 200, 140), &log, "edit");
+    auto* other = AddChild<FocusLogControl>(*panel, 12, CRect(110, 160, 200, 190), &log, "other");
+    PaintManager& pm = w.dialog->GetPaintManager();
+
+    w.driver.Click(w.hwnd, CPoint(120, 120));
+    w.driver.RunUntilIdle();
+    ASSERT_EQ(pm.GetFocusControl(), edit);
+    log.clear();
+
+    w.driver.Click(w.hwnd, CPoint(150, 125)); // inside the focused edit
+    w.driver.RunUntilIdle();
+    EXPECT_EQ(pm.GetFocusControl(), edit);
+    EXPECT_EQ(Count("edit blur"), 0u);
+    EXPECT_EQ(Count("panel focus"), 0u);
+
+    w.driver.Click(w.hwnd, CPoint(150, 170)); // a sibling takes it
+    w.driver.RunUntilIdle();
+    EXPECT_EQ(pm.GetFocusControl(), other);
+    EXPECT_EQ(Count("edit blur"), 1u);
+
+    w.driver.Click(w.hwnd, CPoint(250, 220)); // the panel's own area
+    w.driver.RunUntilIdle();
+    EXPECT_EQ(pm.GetFocusControl(), panel);
+
+    w.driver.Click(w.hwnd, CPoint(20, 20)); // another top-level control
+    w.driver.RunUntilIdle();
+    EXPECT_EQ(pm.GetFocusControl(), button);
+}

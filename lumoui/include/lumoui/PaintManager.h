@@ -224,6 +224,8 @@ private:
     LRESULT OnTimer(WPARAM id);
     void OnMessageTimer(unsigned id);
     bool HoverTakes(CPoint pt, unsigned flags) const;
+    // True when `control` sits somewhere below `ancestor` in the control tree.
+    static bool IsDescendant(MControl const* control, MControl const* ancestor);
     void LeaveHover(bool asButtonUp);
     void StartWindowDrag(CPoint pt);
 

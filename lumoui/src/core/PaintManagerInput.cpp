@@ -97,6 +97,21 @@ int PaintManager::PreTranslateMessage(MSG* msg)
 
 // ---- focus ----
 
+bool PaintManager::IsDescendant(MControl const* control, MControl const* ancestor)
+{
+    if (!control || !ancestor || control == ancestor)
+        return false;
+    for (MObject* up = control->GetParantObject(); up; ) {
+        auto const* parent = dynamic_cast<MControl const*>(up);
+        if (!parent)
+            return false;
+        if (parent == ancestor)
+            return true;
+        up = parent->GetParantObject();
+    }
+    return false;
+}
+
 void PaintManager::SetFocusControl(MControl* control)
 {
     if (control == m_focus)
@@ -187,13 +202,18 @@ LRESULT PaintManager::OnMouseMove(WPARAM flags, CPoint pt)
 LRESULT PaintManager::OnLButtonDown(WPARAM flags, CPoint pt)
 {
     m_dblclk = false;
-    if (m_focus && m_focus != m_hover) {
+    // A focused control nested in the control under the press keeps the
+    // focus; the control routing the press passes it on if another child
+    // takes the press.
+    bool const focusInside = IsDescendant(m_focus, m_hover);
+    if (m_focus && m_focus != m_hover && !focusInside) {
         m_focus->SetControlFocus(0);
         m_focus = nullptr;
     }
     if (m_hover && m_hover->IsVisible() && m_hover->GetRresponse() && m_hover->PtInRect(pt)) {
         m_pressed = true;
-        SetFocusControl(m_hover);
+        if (!focusInside)
+            SetFocusControl(m_hover);
         m_hover->OnLButtonDown(static_cast<unsigned>(flags), pt);
         if (!m_captured)
             SetCapture();
@@ -234,8 +254,11 @@ LRESULT PaintManager::OnLButtonDblClk(WPARAM flags, CPoint pt)
     m_dblclk = true;
     if (!m_hover || !m_hover->IsVisible() || !m_hover->GetRresponse())
         return 0;
+    // The control may clear m_hover (a double click that opens a pop-up):
+    // decide on the rectangle it had before the call.
+    CRect before = m_hover->GetRect();
     LRESULT used = m_hover->OnLButtonDblClk(static_cast<unsigned>(flags), pt);
-    if (!m_hover->PtInRect(pt))
+    if (!before.PtInRect(pt))
         m_hover = nullptr;
     return used;
 }

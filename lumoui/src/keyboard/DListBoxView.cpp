@@ -88,7 +88,7 @@ void DListBox::ShowEdit()
     HideEdit();
     int const index = m_selected;
     if (!m_in_place)
-        m_in_place = std::make_unique<InPlaceEdit>(*this, kEditId);
+        m_in_place = std::make_unique<InPlaceEdit>(*this, kEditId, [this] { HideEdit(); });
 
     ListRows const rows = ListRows::Of(*this, m_row_height, count);
     CRect const row = rows.RowRect(index);
@@ -130,17 +130,12 @@ void DListBox::HideEdit()
 
 int DListBox::SetControlFocus(int focus)
 {
-    MPanel::SetControlFocus(focus);
-    if (!focus && m_in_place)
-        m_in_place->ScheduleEndCheck();
-    return 0;
+    return MPanel::SetControlFocus(focus);
 }
 
 int DListBox::OnControlTimer()
 {
-    if (m_in_place && m_in_place->OnTimer())
-        HideEdit();
-    return 1;
+    return MPanel::OnControlTimer();
 }
 
 LRESULT DListBox::OnMessage(unsigned id, unsigned code, WPARAM wParam, LPARAM lParam)

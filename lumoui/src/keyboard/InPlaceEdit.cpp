@@ -7,14 +7,10 @@
 
 namespace LumoUI {
 
-namespace {
-constexpr unsigned kEndCheckTimer = 1;
-constexpr unsigned kEndCheckDelayMs = 1;
-}
-
-InPlaceEdit::InPlaceEdit(MPanel& list, unsigned editId)
+InPlaceEdit::InPlaceEdit(MPanel& list, unsigned editId, std::function<void()> onEnd)
     : m_list(list)
     , m_edit_id(editId)
+    , m_on_end(std::move(onEnd))
 {
 }
 
@@ -28,7 +24,6 @@ void InPlaceEdit::Begin(CRect rect, CString const& text)
     m_edit->SetControlRect(rect);
     m_edit->SetEditText(text);
     m_edit->SetVisible(1);
-    m_end_pending = false;
     if (PaintManager* manager = m_list.GetManager())
         manager->SetFocusControl(m_edit);
     m_active = true;
@@ -39,17 +34,13 @@ CString InPlaceEdit::Finish()
     if (m_edit == nullptr)
         return {};
     m_active = false;
-    m_end_pending = false;
     CString const text = m_edit->GetEditText();
     m_edit->SetVisible(0);
     // An empty rectangle keeps the hidden edit out of the list's content size.
     m_edit->SetControlRect(CRect());
     PaintManager* manager = m_list.GetManager();
-    if (manager != nullptr) {
-        manager->KillTimer(&m_list, kEndCheckTimer);
-        if (manager->GetFocusControl() == m_edit)
-            manager->SetFocusControl(nullptr);
-    }
+    if (manager != nullptr && manager->GetFocusControl() == m_edit)
+        manager->SetFocusControl(nullptr);
     return text;
 }
 
@@ -57,31 +48,9 @@ bool InPlaceEdit::OnChildMessage(unsigned id, unsigned code)
 {
     if (m_edit == nullptr || id != m_edit->GetControlID())
         return false;
-    if (!m_active)
-        return true;
-    if (code == NOTIFY_EDITEND)
-        ScheduleEndCheck();
-    else if (code == NOTIFY_EDITSHOW)
-        m_end_pending = false; // the press was inside the edit: it has the focus again
+    if (m_active && code == NOTIFY_EDITEND && m_on_end)
+        m_on_end();
     return true;
-}
-
-void InPlaceEdit::ScheduleEndCheck()
-{
-    if (!m_active)
-        return;
-    m_end_pending = true;
-    if (PaintManager* manager = m_list.GetManager())
-        manager->SetTimer(&m_list, kEndCheckTimer, kEndCheckDelayMs);
-}
-
-bool InPlaceEdit::OnTimer()
-{
-    if (PaintManager* manager = m_list.GetManager())
-        manager->KillTimer(&m_list, kEndCheckTimer);
-    bool const end = m_active && m_end_pending && !m_edit->IsFocused();
-    m_end_pending = false;
-    return end;
 }
 
 }

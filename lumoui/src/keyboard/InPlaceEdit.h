@@ -2,6 +2,8 @@
 
 #include <lumoui/Types.h>
 
+#include <functional>
+
 namespace LumoUI {
 
 class MEdit;
@@ -11,15 +13,14 @@ class MPanel;
 // that row's text (DListBox names, CRecordList delays). It is a child of the
 // list, created on first use and hidden between edits.
 //
-// When the edit loses the focus the end is decided one turn of the message
-// loop later: a press inside the edit itself first takes the focus away (the
-// paint manager gives it to the top-level control under the mouse) and then
-// hands it back to the edit, and that must not end the edit. The list calls
-// OnChildMessage from its OnMessage and OnTimer from its OnControlTimer.
-// Window thread only.
+// The edit ends when it loses the focus (Enter, a press elsewhere, Tab): the
+// list passes its children's notifications through OnChildMessage, and on
+// the edit's NOTIFY_EDITEND the `onEnd` callback runs (the list stores the
+// text and calls Finish). A press inside the edit leaves the focus where it
+// is, so it does not end the edit. Window thread only.
 class InPlaceEdit {
 public:
-    InPlaceEdit(MPanel& list, unsigned editId);
+    InPlaceEdit(MPanel& list, unsigned editId, std::function<void()> onEnd);
 
     // Shows the edit over `rect` (content coordinates of the list) with
     // `text`, caret at the end, and gives it the focus.
@@ -31,18 +32,13 @@ public:
 
     // True when the message came from the edit (the list swallows it).
     bool OnChildMessage(unsigned id, unsigned code);
-    // The list lost the focus: the edit ends unless the edit holds it again
-    // by the next turn of the loop.
-    void ScheduleEndCheck();
-    // True when the edit gave up the focus for good: the list ends the edit.
-    bool OnTimer();
 
 private:
     MPanel& m_list;
     unsigned m_edit_id;
+    std::function<void()> m_on_end;
     MEdit* m_edit { nullptr };
     bool m_active { false };
-    bool m_end_pending { false };
 };
 
 }

@@ -109,7 +109,7 @@ void CRecordList::ShowEdit()
     HideEdit();
     int const index = m_selected;
     if (!m_in_place)
-        m_in_place = std::make_unique<InPlaceEdit>(*this, kEditId);
+        m_in_place = std::make_unique<InPlaceEdit>(*this, kEditId, [this] { HideEdit(); });
 
     ListRows const rows = ListRows::Of(*this, m_row_height, count);
     CRect const row = rows.RowRect(index);
@@ -155,17 +155,12 @@ void CRecordList::HideEdit()
 
 int CRecordList::SetControlFocus(int focus)
 {
-    MPanel::SetControlFocus(focus);
-    if (!focus && m_in_place)
-        m_in_place->ScheduleEndCheck();
-    return 0;
+    return MPanel::SetControlFocus(focus);
 }
 
 int CRecordList::OnControlTimer()
 {
-    if (m_in_place && m_in_place->OnTimer())
-        HideEdit();
-    return 1;
+    return MPanel::OnControlTimer();
 }
 
 LRESULT CRecordList::OnMessage(unsigned id, unsigned code, WPARAM wParam, LPARAM lParam)
