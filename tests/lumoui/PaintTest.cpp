@@ -176,3 +176,36 @@ TEST(Render, PureBlackNeverMatchesABlackColourKey)
     MRender::CheckAlphaColor(red);
     EXPECT_EQ(red, RGB(255, 0, 0));
 }
+
+TEST(Painting, ShapesDrawnAfterTextAreNotJoinedToIt)
+{
+    using Draw = void (*)(MGraphics&, CRect);
+    struct Case {
+        char const* name;
+        Draw draw;
+    } const cases[] = {
+        { "ellipse", [](MGraphics& g, CRect rc) { g.DrawEllipse(rc, 0xFFFF0000, 2.0f); } },
+        { "filled ellipse", [](MGraphics& g, CRect rc) { g.FillEllipse(rc, 0xFFFF0000); } },
+        { "arc", [](MGraphics& g, CRect rc) { g.DrawArc(rc, 0, 270, 0xFFFF0000, 2.0f); } },
+        { "pie", [](MGraphics& g, CRect rc) { g.FillPie(rc, 45, 90, 0xFFFF0000); } },
+    };
+    for (auto const& c : cases) {
+        MImage target = MImage::Create(200, 60);
+        {
+            MGraphics g(target);
+            g.DrawText(L"Text", CRect(0, 0, 60, 20), MFont { L"", 12 }, 0xFFFFFFFF, DT_LEFT | DT_TOP);
+            c.draw(g, CRect(150, 20, 190, 58));
+        }
+        // Between the text and the shape nothing may be drawn.
+        int painted = 0;
+        for (int y = 0; y < 60; ++y)
+            for (int x = 70; x < 140; ++x)
+                painted += target.GetPixel(x, y) != 0 ? 1 : 0;
+        EXPECT_EQ(painted, 0) << c.name;
+        int shape = 0;
+        for (int y = 20; y < 58; ++y)
+            for (int x = 150; x < 190; ++x)
+                shape += target.GetPixel(x, y) != 0 ? 1 : 0;
+        EXPECT_GT(shape, 20) << c.name;
+    }
+}

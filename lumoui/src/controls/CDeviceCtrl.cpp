@@ -3,7 +3,6 @@
 #include <lumoui/Manager.h>
 #include <lumoui/PaintManager.h>
 
-#include "controls/NewShape.h"
 
 namespace LumoUI {
 
@@ -162,7 +161,6 @@ void CDeviceCtrl::DrawControl(MGraphics& g, CRect)
             g.FillRoundRect(entry.rect, 5, 5, hover ? kTileHover : kTileColor);
             if (current)
                 g.DrawRoundRect(entry.rect, 5, 5, Manager::GetSelectColor(), 2.0f);
-            NewShape(g);
             g.FillEllipse(dot, entry.state == 1 ? kOnline : kOffline);
         }
         CRect text(entry.rect.left + 40, entry.rect.top, entry.rect.right - 6, entry.rect.bottom);

@@ -3,7 +3,6 @@
 #include <lumoui/Manager.h>
 #include <lumoui/PaintManager.h>
 
-#include "controls/NewShape.h"
 
 namespace LumoUI {
 
@@ -114,7 +113,6 @@ void CSwitchButton::DrawControl(MGraphics& g, CRect)
     g.FillRoundRect(m_rect, radius, radius, track);
     int const knob = m_rect.Height() - 4;
     int const x = m_check ? m_rect.right - 2 - knob : m_rect.left + 2;
-    NewShape(g);
     g.FillEllipse(CRect(x, m_rect.top + 2, x + knob, m_rect.top + 2 + knob), state == BUTTON_HOVER ? 0xFFFFFFFF : 0xFFE6E6E6);
 }
 

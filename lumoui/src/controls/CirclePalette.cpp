@@ -6,7 +6,6 @@
 #include <numbers>
 #include <vector>
 
-#include "controls/NewShape.h"
 
 namespace LumoUI {
 
@@ -166,10 +165,8 @@ void CirclePalette::DrawControl(MGraphics& g, CRect)
     if (!wheel.IsNull())
         g.DrawImage(wheel, WheelRect(), m_image.IsNull() ? CRect(CPoint(), wheel.Size()) : GetFrameRect(0));
     CRect thumb(m_thumb.x - kThumbSize / 2, m_thumb.y - kThumbSize / 2, m_thumb.x + kThumbSize / 2, m_thumb.y + kThumbSize / 2);
-    NewShape(g);
     g.DrawEllipse(thumb, 0xFF000000, 2.0f);
     thumb.DeflateRect(1, 1);
-    NewShape(g);
     g.DrawEllipse(thumb, 0xFFFFFFFF, 1.5f);
 }
 

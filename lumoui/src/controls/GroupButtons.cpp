@@ -7,7 +7,6 @@
 
 #include "controls/SkinName.h"
 
-#include "controls/NewShape.h"
 
 namespace LumoUI {
 
@@ -77,12 +76,10 @@ void MGroupButton::DrawImageAndTitle(MGraphics& g)
     } else {
         ARGB const select = Manager::GetSelectColor();
         bool const hover = state == BUTTON_HOVER || state == BUTTON_CHECKED_HOVER;
-        NewShape(g);
         g.DrawEllipse(mark, !IsEnabled() ? 0xFF505860 : hover ? select : 0xFF8090A8, 1.5f);
         if (m_check) {
             CRect dot = mark;
             dot.DeflateRect(4, 4);
-            NewShape(g);
             g.FillEllipse(dot, select);
         }
     }

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 
-#include "controls/NewShape.h"
 
 namespace LumoUI {
 
@@ -169,10 +168,8 @@ void MSlider::DrawControl(MGraphics& g, CRect)
         int const fw = m_thumb.Width() / kThumbFrames;
         g.DrawImage(m_thumb, thumb, CRect(state * fw, 0, (state + 1) * fw, m_thumb.Height()));
     } else {
-        NewShape(g);
         g.FillEllipse(thumb, state == 3 ? 0xFF808080 : state == 0 ? 0xFFE6E6E6 : 0xFFFFFFFF);
         if (state == 1 || state == 2) {
-            NewShape(g);
             g.DrawEllipse(thumb, Manager::GetSelectColor(), 2.0f);
         }
     }

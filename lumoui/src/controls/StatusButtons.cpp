@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <string>
 
-#include "controls/NewShape.h"
 
 namespace LumoUI {
 
@@ -70,7 +69,6 @@ void CHelpButton::DrawControl(MGraphics& g, CRect)
     int const size = std::min(m_rect.Width(), m_rect.Height());
     CRect circle(m_rect.left, m_rect.top, m_rect.left + size, m_rect.top + size);
     ARGB const color = m_hover ? Manager::GetSelectColor() : 0xFF8090A8;
-    NewShape(g);
     g.DrawEllipse(circle, color, 1.5f);
     g.DrawText(L"?", circle, MFont { L"", std::max(size - 6, 8), FontStyleBold }, color, DT_CENTER | DT_VCENTER);
 }
@@ -102,7 +100,6 @@ void UpgradeButton::DrawControl(MGraphics& g, CRect clip)
     }
     int const d = 8;
     CRect const mark(m_rect.right - d - 3, m_rect.top + 3, m_rect.right - 3, m_rect.top + 3 + d);
-    NewShape(g);
     g.FillEllipse(mark, 0xFFFF3B30);
 }
 
@@ -193,10 +190,8 @@ void CTimerButton::DrawControl(MGraphics& g, CRect clip)
     if (size <= 4)
         return;
     CRect ring(m_rect.right - size - 3, m_rect.top + 3, m_rect.right - 3, m_rect.top + 3 + size);
-    NewShape(g);
     g.DrawEllipse(ring, 0x50FFFFFF, 2.0f);
     float const sweep = 360.0f * static_cast<float>(std::min(elapsed, kRunMs)) / kRunMs;
-    NewShape(g);
     g.DrawArc(ring, -90.0f, sweep, Manager::GetSelectColor(), 2.0f);
 }
 

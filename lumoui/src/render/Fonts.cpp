@@ -39,15 +39,13 @@ bool QueryInstalled(CString const& family)
     return found;
 }
 
-// At unload, hand back the font caches of Pango, fontconfig and Cairo, so
-// leak checkers see only real leaks. By then no window draws any more.
+// At unload, hand back this thread's Pango font map. Cairo's and
+// fontconfig's process-wide caches stay: resetting them (cairo's debug reset,
+// FcFini) aborts while any font or surface is still alive, which at exit
+// depends on the order other threads and statics end in; they stay
+// reachable, so leak checkers do not count them.
 struct ReleaseAtExit {
-    ~ReleaseAtExit()
-    {
-        pango_cairo_font_map_set_default(nullptr);
-        cairo_debug_reset_static_data();
-        FcFini();
-    }
+    ~ReleaseAtExit() { pango_cairo_font_map_set_default(nullptr); }
 };
 
 ReleaseAtExit s_release_at_exit;

@@ -51,13 +51,56 @@ void RoundRectPath(cairo_t* cr, double x, double y, double w, double h, double r
     cairo_close_path(cr);
 }
 
+// Ellipses and arcs start a sub-path of their own: text leaves the current
+// point where it ended, and cairo would join the shape to it with a line.
 void EllipsePath(cairo_t* cr, CRect rc)
 {
+    cairo_new_sub_path(cr);
     cairo_save(cr);
     cairo_translate(cr, rc.left + rc.Width() / 2.0, rc.top + rc.Height() / 2.0);
     cairo_scale(cr, std::max(rc.Width(), 1) / 2.0, std::max(rc.Height(), 1) / 2.0);
     cairo_arc(cr, 0, 0, 1, 0, 2 * std::numbers::pi);
     cairo_restore(cr);
+}
+
+// An arc of the ellipse in rc, angles in degrees clockwise from 3 o'clock;
+// a pie also takes the centre.
+void ArcPath(cairo_t* cr, CRect rc, float start, float sweep, bool pie)
+{
+    double const toRad = std::numbers::pi / 180.0;
+    cairo_new_sub_path(cr);
+    cairo_save(cr);
+    cairo_translate(cr, rc.left + rc.Width() / 2.0, rc.top + rc.Height() / 2.0);
+    cairo_scale(cr, std::max(rc.Width(), 1) / 2.0, std::max(rc.Height(), 1) / 2.0);
+    if (pie)
+        cairo_move_to(cr, 0, 0);
+    if (sweep >= 0)
+        cairo_arc(cr, 0, 0, 1, start * toRad, (start + sweep) * toRad);
+    else
+        cairo_arc_negative(cr, 0, 0, 1, start * toRad, (start + sweep) * toRad);
+    if (pie)
+        cairo_close_path(cr);
+    cairo_restore(cr);
+}
+
+// Every shape begins with an empty path and ends filled or stroked.
+template<typename Build>
+void Fill(cairo_t* cr, ARGB color, Build const& build)
+{
+    cairo_new_path(cr);
+    SetColor(cr, color);
+    build();
+    cairo_fill(cr);
+}
+
+template<typename Build>
+void Stroke(cairo_t* cr, ARGB color, float width, Build const& build)
+{
+    cairo_new_path(cr);
+    SetColor(cr, color);
+    cairo_set_line_width(cr, width);
+    build();
+    cairo_stroke(cr);
 }
 
 cairo_surface_t* SurfaceOf(MImage const& image) { return image.IsNull() ? nullptr : image.data()->surface; }
@@ -138,12 +181,8 @@ void MGraphics::Clear(CRect rc, ARGB color)
 
 void MGraphics::FillRect(CRect rc, ARGB color)
 {
-    cairo_t* cr = m_state->cr;
-    if (!cr || rc.IsRectEmpty())
-        return;
-    SetColor(cr, color);
-    RectPath(cr, rc);
-    cairo_fill(cr);
+    if (m_state->cr && !rc.IsRectEmpty())
+        Fill(m_state->cr, color, [&] { RectPath(m_state->cr, rc); });
 }
 
 void MGraphics::DrawRect(CRect rc, ARGB color, float width)
@@ -151,21 +190,15 @@ void MGraphics::DrawRect(CRect rc, ARGB color, float width)
     cairo_t* cr = m_state->cr;
     if (!cr || rc.IsRectEmpty())
         return;
-    SetColor(cr, color);
-    cairo_set_line_width(cr, width);
-    double half = width / 2.0;
-    cairo_rectangle(cr, rc.left + half, rc.top + half, rc.Width() - width, rc.Height() - width);
-    cairo_stroke(cr);
+    double const half = width / 2.0;
+    Stroke(cr, color, width, [&] { cairo_rectangle(cr, rc.left + half, rc.top + half, rc.Width() - width, rc.Height() - width); });
 }
 
 void MGraphics::FillRoundRect(CRect rc, float rx, float ry, ARGB color)
 {
     cairo_t* cr = m_state->cr;
-    if (!cr || rc.IsRectEmpty())
-        return;
-    SetColor(cr, color);
-    RoundRectPath(cr, rc.left, rc.top, rc.Width(), rc.Height(), rx, ry);
-    cairo_fill(cr);
+    if (cr && !rc.IsRectEmpty())
+        Fill(cr, color, [&] { RoundRectPath(cr, rc.left, rc.top, rc.Width(), rc.Height(), rx, ry); });
 }
 
 void MGraphics::DrawRoundRect(CRect rc, float rx, float ry, ARGB color, float width)
@@ -173,11 +206,8 @@ void MGraphics::DrawRoundRect(CRect rc, float rx, float ry, ARGB color, float wi
     cairo_t* cr = m_state->cr;
     if (!cr || rc.IsRectEmpty())
         return;
-    SetColor(cr, color);
-    cairo_set_line_width(cr, width);
-    double half = width / 2.0;
-    RoundRectPath(cr, rc.left + half, rc.top + half, rc.Width() - width, rc.Height() - width, rx, ry);
-    cairo_stroke(cr);
+    double const half = width / 2.0;
+    Stroke(cr, color, width, [&] { RoundRectPath(cr, rc.left + half, rc.top + half, rc.Width() - width, rc.Height() - width, rx, ry); });
 }
 
 void MGraphics::DrawLine(CPoint from, CPoint to, ARGB color, float width, bool dotted)
@@ -186,17 +216,16 @@ void MGraphics::DrawLine(CPoint from, CPoint to, ARGB color, float width, bool d
     if (!cr)
         return;
     cairo_save(cr);
-    SetColor(cr, color);
-    cairo_set_line_width(cr, width);
     if (dotted) {
         double dash[] = { width, width };
         cairo_set_dash(cr, dash, 2, 0);
     }
     // Centre one-pixel lines on pixels so they stay crisp.
-    double offset = std::fmod(width, 2.0f) == 1.0 ? 0.5 : 0.0;
-    cairo_move_to(cr, from.x + offset, from.y + offset);
-    cairo_line_to(cr, to.x + offset, to.y + offset);
-    cairo_stroke(cr);
+    double const offset = std::fmod(width, 2.0f) == 1.0 ? 0.5 : 0.0;
+    Stroke(cr, color, width, [&] {
+        cairo_move_to(cr, from.x + offset, from.y + offset);
+        cairo_line_to(cr, to.x + offset, to.y + offset);
+    });
     cairo_restore(cr);
 }
 
@@ -215,61 +244,29 @@ void MGraphics::DrawDottedRect(CRect rc, ARGB color, float width)
 void MGraphics::FillEllipse(CRect rc, ARGB color)
 {
     cairo_t* cr = m_state->cr;
-    if (!cr || rc.IsRectEmpty())
-        return;
-    SetColor(cr, color);
-    EllipsePath(cr, rc);
-    cairo_fill(cr);
+    if (cr && !rc.IsRectEmpty())
+        Fill(cr, color, [&] { EllipsePath(cr, rc); });
 }
 
 void MGraphics::DrawEllipse(CRect rc, ARGB color, float width)
 {
     cairo_t* cr = m_state->cr;
-    if (!cr || rc.IsRectEmpty())
-        return;
-    SetColor(cr, color);
-    cairo_set_line_width(cr, width);
-    EllipsePath(cr, rc);
-    cairo_stroke(cr);
+    if (cr && !rc.IsRectEmpty())
+        Stroke(cr, color, width, [&] { EllipsePath(cr, rc); });
 }
 
 void MGraphics::DrawArc(CRect rc, float start, float sweep, ARGB color, float width)
 {
     cairo_t* cr = m_state->cr;
-    if (!cr || rc.IsRectEmpty())
-        return;
-    double const toRad = std::numbers::pi / 180.0;
-    SetColor(cr, color);
-    cairo_set_line_width(cr, width);
-    cairo_save(cr);
-    cairo_translate(cr, rc.left + rc.Width() / 2.0, rc.top + rc.Height() / 2.0);
-    cairo_scale(cr, rc.Width() / 2.0, rc.Height() / 2.0);
-    if (sweep >= 0)
-        cairo_arc(cr, 0, 0, 1, start * toRad, (start + sweep) * toRad);
-    else
-        cairo_arc_negative(cr, 0, 0, 1, start * toRad, (start + sweep) * toRad);
-    cairo_restore(cr);
-    cairo_stroke(cr);
+    if (cr && !rc.IsRectEmpty())
+        Stroke(cr, color, width, [&] { ArcPath(cr, rc, start, sweep, false); });
 }
 
 void MGraphics::FillPie(CRect rc, float start, float sweep, ARGB color)
 {
     cairo_t* cr = m_state->cr;
-    if (!cr || rc.IsRectEmpty())
-        return;
-    double const toRad = std::numbers::pi / 180.0;
-    SetColor(cr, color);
-    cairo_save(cr);
-    cairo_translate(cr, rc.left + rc.Width() / 2.0, rc.top + rc.Height() / 2.0);
-    cairo_scale(cr, rc.Width() / 2.0, rc.Height() / 2.0);
-    cairo_move_to(cr, 0, 0);
-    if (sweep >= 0)
-        cairo_arc(cr, 0, 0, 1, start * toRad, (start + sweep) * toRad);
-    else
-        cairo_arc_negative(cr, 0, 0, 1, start * toRad, (start + sweep) * toRad);
-    cairo_close_path(cr);
-    cairo_restore(cr);
-    cairo_fill(cr);
+    if (cr && !rc.IsRectEmpty())
+        Fill(cr, color, [&] { ArcPath(cr, rc, start, sweep, true); });
 }
 
 void MGraphics::FillPolygon(CPoint const* points, int count, ARGB color)
@@ -277,12 +274,12 @@ void MGraphics::FillPolygon(CPoint const* points, int count, ARGB color)
     cairo_t* cr = m_state->cr;
     if (!cr || !points || count < 3)
         return;
-    SetColor(cr, color);
-    cairo_move_to(cr, points[0].x, points[0].y);
-    for (int i = 1; i < count; ++i)
-        cairo_line_to(cr, points[i].x, points[i].y);
-    cairo_close_path(cr);
-    cairo_fill(cr);
+    Fill(cr, color, [&] {
+        cairo_move_to(cr, points[0].x, points[0].y);
+        for (int i = 1; i < count; ++i)
+            cairo_line_to(cr, points[i].x, points[i].y);
+        cairo_close_path(cr);
+    });
 }
 
 void MGraphics::FillGradient(CRect rc, ARGB from, ARGB to, bool vertical)
@@ -453,9 +450,7 @@ void MGraphics::DrawText(CString const& text, CRect rc, MFont const& font, ARGB 
     PangoLayout* layout = MakeLayout(cr, text, font, (wrap || ellipsis || (format & (DT_CENTER | DT_RIGHT))) ? rc.Width() : -1, format);
     int w = 0, h = 0;
     pango_layout_get_pixel_size(layout, &w, &h);
-    int x = rc.left;
-    if (!(wrap || ellipsis || (format & (DT_CENTER | DT_RIGHT))))
-        x = rc.left;
+    int const x = rc.left;
     int y = rc.top;
     if (format & DT_VCENTER)
         y = rc.top + (rc.Height() - h) / 2;
@@ -467,6 +462,7 @@ void MGraphics::DrawText(CString const& text, CRect rc, MFont const& font, ARGB 
     SetColor(cr, color);
     cairo_move_to(cr, x, y);
     pango_cairo_show_layout(cr, layout);
+    cairo_new_path(cr); // the text's end point is no start for the next shape
     cairo_restore(cr);
     g_object_unref(layout);
 }
