@@ -58,6 +58,7 @@ $(BUILD)/tsan/build.ninja:
 
 # Only the executables labelled "threads" are built and run here.
 test-tsan: $(BUILD)/tsan/build.ninja
+	@cmake -S . -B $(BUILD)/tsan >/dev/null # refresh the test list: new test folders appear only on configure
 	@targets=$$(ctest --test-dir $(BUILD)/tsan -N -L threads 2>/dev/null | sed -n 's/^ *Test *#[0-9]*: //p'); \
 	if [ -n "$$targets" ]; then \
 	  cmake --build $(BUILD)/tsan -j $(JOBS) --target $$targets && \
