@@ -160,6 +160,18 @@ TEST_F(ImageCache, BackgroundImageFallsBackToColoursWhenMissing)
     EXPECT_EQ(w.dialog->LoadBKImage(L"icon/strip.png"), 1);
 }
 
+TEST_F(ImageCache, BackslashSkinNamesFindTheSameFile)
+{
+    auto* a = AddTopLevel<MControlFont>(*w.dialog, 1, CRect(0, 0, 20, 10));
+    auto* b = AddTopLevel<MControlFont>(*w.dialog, 2, CRect(0, 0, 20, 10));
+    ASSERT_EQ(a->SetImage(L"icon\\strip.png", 4), 1);
+    ASSERT_EQ(b->SetImage(L"icon/strip.png", 4), 1);
+    EXPECT_EQ(a->GetImageSize(), CSize(20, 10));
+    EXPECT_EQ(w.dialog->GetPaintManager().GetImageCacheSize(), 1u);
+    EXPECT_EQ(w.dialog->LoadBKImage(L"icon\\strip.png"), 1);
+    EXPECT_EQ(PaintManager::GetSkinFile(L"keyboard\\tk301.png"), PaintManager::GetSkinFolder() + L"keyboard/tk301.png");
+}
+
 TEST(EmbeddedResources, ScrollBarImagesAreBuiltIn)
 {
     EXPECT_EQ(MRender::LoadImageFromIDResource(101, L"PNG").Size(), CSize(40, 7));

@@ -7,6 +7,8 @@
 
 namespace LumoUI {
 
+struct ImgResInfo;
+
 // Text rendering hints (kept for callers; the renderer always anti-aliases).
 enum TextRenderingHint : int {
     TextRenderingHintSystemDefault = 0,
@@ -80,6 +82,10 @@ protected:
     int m_frame_width { 0 };
     int m_frame_height { 0 };
     int m_frame_count { 4 };
+
+private:
+    // Shows a cached image; `path` is what GetImagePath reports.
+    int TakeImage(ImgResInfo const& info, CString const& path);
 };
 
 }

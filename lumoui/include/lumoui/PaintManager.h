@@ -158,6 +158,12 @@ public:
     size_t GetImageCacheSize() const;
     // The skin folder with a trailing slash: <program folder>/skins/<theme>/.
     static CString GetSkinFolder();
+    // A skin file's name as the skin folder spells it: the program and the
+    // layout files name files with either separator ("icon\\icon.png");
+    // '\\' becomes '/'. Every skin file the toolkit loads goes through it.
+    static CString NormalizeSkinName(CString name);
+    // GetSkinFolder() + NormalizeSkinName(name).
+    static CString GetSkinFile(CString const& name);
 
     // ---- fonts ----
     FontFamily* AddTempFont(wchar_t const* family, wchar_t const* file);

@@ -5,7 +5,6 @@
 #include <lumoui/PaintManager.h>
 #include <lumoui/Window.h>
 
-#include "controls/SkinName.h"
 
 
 namespace LumoUI {
@@ -196,7 +195,7 @@ int CIconButton::SetIconImage(wchar_t const* file, int frames)
 {
     if (!m_manager || !file)
         return 0;
-    ImgResInfo* info = m_manager->AddImgResInfo(SkinName(file).c_str(), frames);
+    ImgResInfo* info = m_manager->AddImgResInfo(file, frames);
     if (!info)
         return 0;
     m_icon = info->image;

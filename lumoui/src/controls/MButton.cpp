@@ -3,7 +3,6 @@
 #include <lumoui/PaintManager.h>
 #include <lumoui/Window.h>
 
-#include "controls/SkinName.h"
 
 namespace LumoUI {
 
@@ -42,7 +41,7 @@ int MButton::SetIconImage(wchar_t const* file, int frames)
 {
     if (!m_manager || !file)
         return 0;
-    ImgResInfo* info = m_manager->AddImgResInfo(SkinName(file).c_str(), frames);
+    ImgResInfo* info = m_manager->AddImgResInfo(file, frames);
     if (!info)
         return 0;
     m_icon = info->image;

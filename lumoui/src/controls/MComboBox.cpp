@@ -6,7 +6,6 @@
 
 #include <algorithm>
 
-#include "controls/SkinName.h"
 
 namespace LumoUI {
 
@@ -191,7 +190,7 @@ int MComboBox::InsertItem(int index, wchar_t const* text, long data, wchar_t con
     ComboItem item;
     item.text = text ? text : L"";
     item.data = data;
-    item.icon = SkinName(icon);
+    item.icon = icon ? icon : L"";
     item.color = color;
     if (!item.icon.empty() && m_manager)
         if (ImgResInfo* info = m_manager->AddImgResInfo(item.icon.c_str(), 1))

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 
-#include "controls/SkinName.h"
 
 namespace LumoUI {
 
@@ -31,7 +30,7 @@ int MTabCtrl::InsertItem(unsigned id, wchar_t const* text, wchar_t const* image,
     auto item = std::make_unique<TabItemInfo>();
     item->id = id;
     item->text = text ? text : L"";
-    item->image = SkinName(image);
+    item->image = image ? image : L"";
     item->page = page;
     item->width = w;
     item->height = h;
@@ -94,7 +93,7 @@ void MTabCtrl::ShowPages()
 
 int MTabCtrl::SetBarImage(wchar_t const* file)
 {
-    ImgResInfo* info = m_manager && file ? m_manager->AddImgResInfo(SkinName(file).c_str(), 1) : nullptr;
+    ImgResInfo* info = m_manager && file ? m_manager->AddImgResInfo(file, 1) : nullptr;
     if (!info)
         return 0;
     m_bar = info->image;

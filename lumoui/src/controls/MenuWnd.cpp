@@ -5,7 +5,6 @@
 
 #include <algorithm>
 
-#include "controls/SkinName.h"
 
 namespace LumoUI {
 
@@ -173,7 +172,7 @@ int MenuWnd::AddMenu(CString const& text, unsigned id, CString const& icon, int 
     if (!item)
         return -1;
     if (!icon.empty())
-        if (ImgResInfo* info = m_paint_manager.AddImgResInfo(SkinName(icon.c_str()).c_str(), 4))
+        if (ImgResInfo* info = m_paint_manager.AddImgResInfo(icon.c_str(), 4))
             item->SetIcon(info->image, info->frames);
     item->SetCheckable(checkable != 0);
     item->SetCheck(check);

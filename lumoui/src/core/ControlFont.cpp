@@ -26,15 +26,7 @@ int MControlFont::SetImage(unsigned resId, CString const& resType, int frames)
     if (!m_manager)
         return 0;
     ImgResInfo* info = m_manager->AddImgResInfo(resId, resType, frames);
-    if (!info)
-        return 0;
-    m_image = info->image;
-    m_frame_width = info->frame_width;
-    m_frame_height = info->frame_height;
-    m_frame_count = info->frames;
-    m_image_path = info->file;
-    UpdateControl(1, 0);
-    return 1;
+    return info ? TakeImage(*info, info->file) : 0;
 }
 
 int MControlFont::SetImage(wchar_t const* file, int frames)
@@ -42,13 +34,16 @@ int MControlFont::SetImage(wchar_t const* file, int frames)
     if (!m_manager || !file)
         return 0;
     ImgResInfo* info = m_manager->AddImgResInfo(file, frames);
-    if (!info)
-        return 0;
-    m_image = info->image;
-    m_frame_width = info->frame_width;
-    m_frame_height = info->frame_height;
-    m_frame_count = info->frames;
-    m_image_path = file;
+    return info ? TakeImage(*info, file) : 0;
+}
+
+int MControlFont::TakeImage(ImgResInfo const& info, CString const& path)
+{
+    m_image = info.image;
+    m_frame_width = info.frame_width;
+    m_frame_height = info.frame_height;
+    m_frame_count = info.frames;
+    m_image_path = path;
     UpdateControl(1, 0);
     return 1;
 }

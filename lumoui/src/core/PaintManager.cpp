@@ -9,6 +9,7 @@
 #include "render/Fonts.h"
 #include "window/WindowSystemImpl.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace LumoUI {
@@ -166,7 +167,7 @@ void PaintManager::SetBackMode(enumBackMode mode, int param)
 
 int PaintManager::LoadBKImage(CString const& file)
 {
-    m_back_image = MRender::LoadImageFromFile(GetSkinFolder() + file);
+    m_back_image = MRender::LoadImageFromFile(GetSkinFile(file));
     Invalidate();
     return m_back_image.IsNull() ? 0 : 1;
 }
@@ -185,6 +186,14 @@ void PaintManager::SetBKImage(MImage image)
 }
 
 CString PaintManager::GetSkinFolder() { return Manager::GetAppDirectory() + L"skins/" + Manager::GetTheme() + L"/"; }
+
+CString PaintManager::NormalizeSkinName(CString name)
+{
+    std::replace(name.begin(), name.end(), L'\\', L'/');
+    return name;
+}
+
+CString PaintManager::GetSkinFile(CString const& name) { return GetSkinFolder() + NormalizeSkinName(name); }
 
 // ---- painting ----
 
@@ -353,16 +362,17 @@ ImgResInfo* PaintManager::AddImgResInfo(wchar_t const* file, int frames)
 {
     if (!file)
         return nullptr;
+    CString const name = NormalizeSkinName(file);
     std::lock_guard lock(m_image_mutex);
-    auto it = m_images.find(file);
+    auto it = m_images.find(name);
     if (it != m_images.end())
         return it->second.get();
-    MImage image = MRender::LoadImageFromFile(GetSkinFolder() + file);
+    MImage image = MRender::LoadImageFromFile(GetSkinFolder() + name);
     if (image.IsNull())
         return nullptr;
     frames = std::max(frames, 1);
-    auto info = std::make_unique<ImgResInfo>(ImgResInfo { image, image.Width() / frames, image.Height(), frames, file });
-    return m_images.emplace(file, std::move(info)).first->second.get();
+    auto info = std::make_unique<ImgResInfo>(ImgResInfo { image, image.Width() / frames, image.Height(), frames, name });
+    return m_images.emplace(name, std::move(info)).first->second.get();
 }
 
 ImgResInfo* PaintManager::AddImgResInfo(unsigned resId, CString const& resType, int frames, int)

@@ -46,7 +46,7 @@ void KeyFuncControl::InitItemInfo()
         item.data = spec.data;
         item.rect = { spec.left, spec.top, spec.right, spec.bottom };
         if (spec.icon != nullptr)
-            item.icon = MImage::LoadFromFile(PaintManager::GetSkinFolder() + spec.icon);
+            item.icon = MImage::LoadFromFile(PaintManager::GetSkinFile(spec.icon));
         contentHeight = std::max(contentHeight, spec.bottom);
         items.push_back(std::move(item));
     }

@@ -22,14 +22,6 @@ constexpr COLORREF kDefaultKeyColor = 0x00E1FF;
 constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kMusicCyan = 0xFFFF00;
 
-// Skin-relative names from layout files may use the other system's
-// separator ("keyboard\\tk301.png"); the skin folder uses '/'.
-CString SkinFile(CString name)
-{
-    std::replace(name.begin(), name.end(), L'\\', L'/');
-    return PaintManager::GetSkinFolder() + name;
-}
-
 }
 
 KeyboardCtrl::KeyboardCtrl(int visible)
@@ -71,7 +63,7 @@ int KeyboardCtrl::AddKeyItem(wchar_t const* name, wchar_t const* text, uint32_t 
     key->color = kDefaultKeyColor;
     if (!iconFile.empty()) {
         // Loaded before taking the lock: decoding may take a while.
-        key->icon = MImage::LoadFromFile(SkinFile(iconFile));
+        key->icon = MImage::LoadFromFile(PaintManager::GetSkinFile(iconFile));
         key->icon_width = key->icon.Width();
         key->icon_height = key->icon.Height();
     }
@@ -121,7 +113,7 @@ KEY_INFO* KeyboardCtrl::FindKey(uint32_t keyValue)
 
 void KeyboardCtrl::SetKeyboardImage(CString const& file)
 {
-    SetKeyboardImage(MImage::LoadFromFile(SkinFile(file)));
+    SetKeyboardImage(MImage::LoadFromFile(PaintManager::GetSkinFile(file)));
 }
 
 void KeyboardCtrl::SetKeyboardImage(MImage image)
