@@ -221,3 +221,16 @@ TEST(Painting, ShapesDrawnAfterTextAreNotJoinedToIt)
         EXPECT_GT(shape, 20) << c.name;
     }
 }
+
+TEST(CaptionFont, EmbeddedFontIsOpenSansAtSemiboldWeight)
+{
+    // fonts-open-sans is a dependency of the toolkit.
+    Window w; // initialising a paint manager installs the caption font
+    ASSERT_EQ(w.dialog->GetPaintManager().AddGDITempFont(106), 1);
+    CString const text = L"Keyboard lighting and macros";
+    int const regular = MGraphics::MeasureText(text, MFont { L"Open Sans", 20 }).cx;
+    int const semibold = MGraphics::MeasureText(text, MFont { L"Open Sans Semibold", 20 }).cx;
+    int const bold = MGraphics::MeasureText(text, MFont { L"Open Sans", 20, FontStyleBold }).cx;
+    EXPECT_GT(semibold, regular);
+    EXPECT_LT(semibold, bold);
+}

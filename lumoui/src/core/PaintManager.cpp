@@ -425,11 +425,14 @@ FontFamily* PaintManager::AddTempFont(wchar_t const* family, unsigned resId)
 
 int PaintManager::AddGDITempFont(unsigned resId)
 {
-    // The embedded font (106, "Open Sans Semibold") is drawn with an
-    // installed sans-serif of similar shape.
+    // The embedded caption font (106, "Open Sans Semibold") is the system's
+    // Open Sans at semibold weight when installed, else the fallback family.
     if (resId != 106)
         return 0;
-    Fonts::AddAlias(L"Open Sans Semibold", Fonts::IsInstalled(L"Open Sans") ? CString(L"Open Sans") : Fonts::FallbackFamily());
+    if (Fonts::IsInstalled(L"Open Sans"))
+        Fonts::AddAlias(L"Open Sans Semibold", L"Open Sans", Fonts::kWeightSemibold);
+    else
+        Fonts::AddAlias(L"Open Sans Semibold", Fonts::FallbackFamily());
     return 1;
 }
 

@@ -15,7 +15,11 @@ namespace {
 
 struct Registry {
     std::mutex mutex;
-    std::map<CString, CString> aliases;
+    struct Alias {
+        CString family;
+        int weight { 0 };
+    };
+    std::map<CString, Alias> aliases;
     std::map<CString, bool> installed;
 };
 
@@ -88,11 +92,23 @@ CString Fonts::AddFontFile(CString const& path)
     return family;
 }
 
-void Fonts::AddAlias(CString const& alias, CString const& family)
+void Fonts::AddAlias(CString const& alias, CString const& family, int weight)
 {
     auto& r = registry();
     std::lock_guard lock(r.mutex);
-    r.aliases[alias] = family;
+    r.aliases[alias] = { family, weight };
+}
+
+namespace {
+
+int AliasWeight(CString const& family)
+{
+    auto& r = registry();
+    std::lock_guard lock(r.mutex);
+    auto it = r.aliases.find(family);
+    return it == r.aliases.end() ? 0 : it->second.weight;
+}
+
 }
 
 std::string Fonts::FamilyList(CString const& family)
@@ -103,7 +119,7 @@ std::string Fonts::FamilyList(CString const& family)
             std::lock_guard lock(r.mutex);
             auto it = r.aliases.find(name);
             if (it != r.aliases.end())
-                return it->second;
+                return it->second.family;
         }
         return IsInstalled(name) ? name : CString {};
     };
@@ -127,7 +143,9 @@ PangoFontDescription* Fonts::Describe(MFont const& font)
     PangoFontDescription* desc = pango_font_description_new();
     pango_font_description_set_family(desc, FamilyList(font.family).c_str());
     pango_font_description_set_absolute_size(desc, std::max(font.size, 1) * PANGO_SCALE);
-    pango_font_description_set_weight(desc, (font.style & FontStyleBold) ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
+    int const aliasWeight = AliasWeight(font.family);
+    PangoWeight const regular = aliasWeight > 0 ? static_cast<PangoWeight>(aliasWeight) : PANGO_WEIGHT_NORMAL;
+    pango_font_description_set_weight(desc, (font.style & FontStyleBold) ? PANGO_WEIGHT_BOLD : regular);
     pango_font_description_set_style(desc, (font.style & FontStyleItalic) ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
     return desc;
 }

@@ -12,10 +12,14 @@ namespace LumoUI {
 // fallback chain for CJK text. Thread-safe.
 class Fonts {
 public:
+    static constexpr int kWeightSemibold = 600;
+
     // Adds a font file for this process; the family it holds, or empty.
     static CString AddFontFile(CString const& path);
-    // Makes `alias` draw with `family` (e.g. the embedded font's name).
-    static void AddAlias(CString const& alias, CString const& family);
+    // Makes `alias` draw with `family` (e.g. the embedded font's name); a
+    // non-zero `weight` (a Pango weight, 600 = semibold) is the weight that
+    // regular text of the alias is drawn with.
+    static void AddAlias(CString const& alias, CString const& family, int weight = 0);
     // The Pango family list to use for a request: the named family when
     // available (or its alias), the process-wide family, then the CJK
     // fallback.
