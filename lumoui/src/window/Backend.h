@@ -59,6 +59,10 @@ public:
     virtual void Wait(int timeoutMs) = 0;
     // Any thread.
     virtual void Wake() = 0;
+    // Plain-text clipboard; false when it could not be written, empty when
+    // it holds no text. Window thread.
+    virtual bool SetClipboardText(CString const& text) = 0;
+    virtual CString ClipboardText() = 0;
 };
 
 std::unique_ptr<Backend> MakeHeadlessBackend();

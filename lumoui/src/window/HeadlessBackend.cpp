@@ -44,8 +44,23 @@ public:
         m_cv.notify_all();
     }
 
+    // A process-local text stands in for the desktop clipboard.
+    bool SetClipboardText(CString const& text) override
+    {
+        std::lock_guard lock(m_mutex);
+        m_clipboard = text;
+        return true;
+    }
+
+    CString ClipboardText() override
+    {
+        std::lock_guard lock(m_mutex);
+        return m_clipboard;
+    }
+
 private:
     std::mutex m_mutex;
+    CString m_clipboard;
     std::condition_variable m_cv;
     bool m_woken { false };
 };

@@ -198,6 +198,18 @@ public:
         SDL_PushEvent(&e);
     }
 
+    bool SetClipboardText(CString const& text) override { return SDL_SetClipboardText(ToUtf8(text).c_str()) == 0; }
+
+    CString ClipboardText() override
+    {
+        char* utf8 = SDL_GetClipboardText();
+        if (!utf8)
+            return {};
+        CString text = FromUtf8(utf8);
+        SDL_free(utf8);
+        return text;
+    }
+
 private:
     SDL_Window* Lookup(HWND hwnd) const
     {
