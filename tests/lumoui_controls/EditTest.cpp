@@ -183,6 +183,42 @@ TEST_F(EditTest, CaretAndSelectionArePainted)
     EXPECT_EQ(image.GetPixel(edit->CaretX(4), y), 0xFFFFFFFFu);
 }
 
+TEST_F(EditTest, InputMethodCompositionShowsAtTheCaretAndCommitsAsText)
+{
+    Type(L"ab");
+    Key(VK_LEFT); // caret between a and b
+    driver.Compose(Hwnd(), L"nihao", 2);
+    Settle();
+    EXPECT_EQ(edit->GetComposition(), L"nihao");
+    EXPECT_EQ(edit->GetEditText(), L"ab"); // uncommitted text is not the edit's
+    EXPECT_EQ(dialog->With(NOTIFY_EDITCHANGE).size(), 2u);
+    // The candidate window goes to the shown caret: after "a" + "ni".
+    CRect const at = driver.TextInputRect(Hwnd());
+    EXPECT_EQ(at.left, edit->CaretX(3));
+    EXPECT_EQ(at.top, 20);
+    EXPECT_EQ(at.bottom, 50);
+    EXPECT_GT(at.left, edit->CaretX(1));
+
+    driver.Compose(Hwnd(), L"", 0);
+    driver.TypeText(Hwnd(), L"你好");
+    Settle();
+    EXPECT_EQ(edit->GetComposition(), L"");
+    EXPECT_EQ(edit->GetEditText(), L"a你好b");
+    EXPECT_EQ(edit->GetCaretPos(), 3);
+    EXPECT_EQ(driver.TextInputRect(Hwnd()).left, edit->CaretX(3));
+}
+
+TEST_F(EditTest, CompositionGoesOnlyToTheFocusedEdit)
+{
+    auto* other = Create<MEdit>(L"MEdit", 175, CRect(20, 60, 320, 90), L"");
+    driver.Compose(Hwnd(), L"zi", 1);
+    Settle();
+    EXPECT_EQ(edit->GetComposition(), L"zi");
+    EXPECT_EQ(other->GetComposition(), L"");
+    Click({ 100, 75 }); // losing the focus drops the composition
+    EXPECT_EQ(edit->GetComposition(), L"");
+}
+
 TEST(EditNotFocused, TakesNoKeys)
 {
     ControlsFixture f;

@@ -79,6 +79,10 @@ public:
     virtual int OnControlKeyDown(unsigned vk, unsigned repeat, unsigned modifiers);
     virtual int OnControlKeyUp(unsigned vk, unsigned repeat, unsigned modifiers);
     virtual int OnControlChar(unsigned ch);
+    // An input method's uncommitted text for the focus control (`cursor`
+    // code points into it; empty = the composition ended); non-zero when
+    // shown. Default: ignored.
+    virtual int OnControlComposition(CString const& text, int cursor);
     virtual void OnPositionChange();
     virtual void InvalidateRect(CRect const* rc, int erase);
 

@@ -50,6 +50,8 @@ public:
     int OnControlLButtonDblClk(unsigned flags, CPoint pt) override;
     int OnControlKeyDown(unsigned vk, unsigned repeat, unsigned modifiers) override;
     int OnControlChar(unsigned ch) override;
+    // Shows the input method's uncommitted text (SetComposition).
+    int OnControlComposition(CString const& text, int cursor) override;
     int OnCheckMouseResponse(unsigned flags, CPoint pt) override;
     // The title is the edit's text.
     void SetControlTitle(wchar_t const* title) override;
@@ -104,6 +106,8 @@ private:
     CRect TextRect() const;
     void TextChanged(bool notify);
     void CaretMoved();
+    // Tells the input method where the caret is (its candidate window).
+    void PlaceInputMethod();
     void EnsureCaretVisible();
     // Caret position in the shown text (the composition counts).
     int DisplayCaret() const;

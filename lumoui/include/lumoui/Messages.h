@@ -63,6 +63,10 @@ enum : unsigned {
     // Private: the animation timer asks the window thread for one tick
     // (wParam = timer id). Never posted by the program.
     WM_LUMO_ANIMATE = WM_USER + 0x7F0,
+    // Private: an input method's uncommitted text changed; the paint manager
+    // hands the window's current composition to the focus control
+    // (MControl::OnControlComposition). Committed text arrives as WM_CHAR.
+    WM_LUMO_COMPOSITION = WM_USER + 0x7F1,
     WM_APP = 0x8000,
 };
 

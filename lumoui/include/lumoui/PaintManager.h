@@ -227,6 +227,7 @@ private:
     LRESULT OnNcActivate(WPARAM active);
     LRESULT OnKeyDown(WPARAM vk);
     LRESULT OnChar(WPARAM ch);
+    void OnComposition();
     LRESULT OnTimer(WPARAM id);
     void OnMessageTimer(unsigned id);
     bool HoverTakes(CPoint pt, unsigned flags) const;

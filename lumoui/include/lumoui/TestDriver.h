@@ -32,6 +32,12 @@ public:
     void KeyUp(HWND window, unsigned vk);
     void KeyPress(HWND window, unsigned vk);
     void TypeText(HWND window, CString const& text);
+    // An input method's uncommitted text, `cursor` code points into it (an
+    // empty text ends the composition); commit with TypeText.
+    void Compose(HWND window, CString const& text, int cursor);
+    // Where the window last asked the input method to put its candidate
+    // window (client coordinates); empty when never.
+    CRect TextInputRect(HWND window);
     // Another window became active (the window is deactivated).
     void Deactivate(HWND window);
     void Activate(HWND window);

@@ -62,6 +62,10 @@ LUMOUI_API void WaitMessage(int timeoutMs);
 // false for a dead or never-painted window or an unwritable file.
 LUMOUI_API bool SaveWindowPng(HWND hwnd, CString const& pngPath);
 
+// Tells the input method where the text caret is (client coordinates of
+// the window), so that its candidate window opens next to it.
+LUMOUI_API void SetTextInputRect(HWND hwnd, CRect clientRect);
+
 // Select the in-memory backend; only before the first window is created.
 LUMOUI_API void UseHeadlessBackend();
 LUMOUI_API bool IsHeadlessBackend();

@@ -150,6 +150,7 @@ int MEdit::SetControlFocus(int focus)
     if (focus && !had) {
         m_text_on_focus = m_buffer->GetText();
         RestartBlink();
+        PlaceInputMethod();
         UpdateControl(1, 0);
         SendMessageW(NOTIFY_EDITSHOW, 0, 0);
     } else if (!focus && had) {
@@ -287,9 +288,19 @@ void MEdit::TextChanged(bool notify)
 void MEdit::CaretMoved()
 {
     EnsureCaretVisible();
-    if (m_focused)
+    if (m_focused) {
         RestartBlink();
+        PlaceInputMethod();
+    }
     UpdateControl(1, 0);
+}
+
+void MEdit::PlaceInputMethod()
+{
+    if (!m_manager)
+        return;
+    int const x = CaretX(DisplayCaret());
+    SetTextInputRect(m_manager->GetPaintWnd(), CRect(x, m_rect.top, x + 1, m_rect.bottom));
 }
 
 // ---- mouse ----
@@ -433,6 +444,14 @@ int MEdit::HandleEditingKey(unsigned vk, bool shift, bool ctrl)
         return 0;
     }
     CaretMoved();
+    return 1;
+}
+
+int MEdit::OnControlComposition(CString const& text, int cursor)
+{
+    if (!m_focused || !IsEnabled())
+        return 0;
+    SetComposition(text, cursor);
     return 1;
 }
 

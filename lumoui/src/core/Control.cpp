@@ -122,6 +122,7 @@ int MControl::OnControlKeyDown(unsigned vk, unsigned, unsigned modifiers)
 
 int MControl::OnControlKeyUp(unsigned, unsigned, unsigned) { return 0; }
 int MControl::OnControlChar(unsigned) { return 0; }
+int MControl::OnControlComposition(CString const&, int) { return 0; }
 void MControl::OnPositionChange() { }
 
 void MControl::InvalidateRect(CRect const* rc, int erase)

@@ -52,6 +52,7 @@ LRESULT PaintManager::OnWindowMessage(unsigned msg, WPARAM wParam, LPARAM lParam
         handled = 1;
         break;
     case WM_CHAR: OnChar(wParam); handled = 1; break;
+    case WM_LUMO_COMPOSITION: OnComposition(); handled = 1; break;
     case WM_NCACTIVATE: handled = OnNcActivate(wParam); break;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: handled = OnKeyDown(wParam); break;
@@ -373,6 +374,14 @@ LRESULT PaintManager::OnChar(WPARAM ch)
     if (m_focus)
         return m_focus->OnChar(static_cast<unsigned>(ch));
     return 0;
+}
+
+void PaintManager::OnComposition()
+{
+    CString text;
+    int cursor = 0;
+    if (m_focus && WindowSystem::Get().Composition(m_hwnd, text, cursor))
+        m_focus->OnControlComposition(text, cursor);
 }
 
 // ---- control timers ----

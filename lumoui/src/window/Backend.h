@@ -22,6 +22,7 @@ struct BackendEvent {
         KeyDown,
         KeyUp,
         Text,
+        Composition, // text: uncommitted input-method text ("" ends it); cursor
         FocusGained,
         FocusLost,
         CloseRequest,
@@ -35,6 +36,7 @@ struct BackendEvent {
     int delta { 0 }; // wheel, 120 per notch, positive = away from the user
     unsigned vk { 0 };
     CString text;
+    int cursor { 0 }; // Composition: code points into text
 };
 
 class Backend {
@@ -63,6 +65,9 @@ public:
     // it holds no text. Window thread.
     virtual bool SetClipboardText(CString const& text) = 0;
     virtual CString ClipboardText() = 0;
+    // Where an input method should place its candidate window: the caret of
+    // the focused edit, in the window's client coordinates.
+    virtual void SetTextInputRect(HWND window, CRect clientRect) = 0;
 };
 
 std::unique_ptr<Backend> MakeHeadlessBackend();

@@ -27,6 +27,7 @@ public:
     CRect WorkArea(CPoint) override { return { 0, 0, 1920, 1040 }; }
     bool CursorPos(CPoint&) override { return false; }
     void Poll(std::vector<BackendEvent>&) override { }
+    void SetTextInputRect(HWND, CRect) override { }
 
     void Wait(int timeoutMs) override
     {

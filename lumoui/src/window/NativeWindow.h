@@ -25,6 +25,9 @@ struct NativeWindow {
     uint32_t last_paint { 0 };
     bool painted_once { false };
     MImage frame; // the pixels last presented
+    CString composition; // an input method's uncommitted text
+    int composition_cursor { 0 };
+    CRect text_input_rect; // client coordinates, where the candidates go
 
     struct Timer {
         unsigned id;

@@ -198,6 +198,12 @@ public:
         SDL_PushEvent(&e);
     }
 
+    void SetTextInputRect(HWND, CRect rc) override
+    {
+        SDL_Rect r { rc.left, rc.top, std::max(rc.Width(), 1), std::max(rc.Height(), 1) };
+        SDL_SetTextInputRect(&r);
+    }
+
     bool SetClipboardText(CString const& text) override { return SDL_SetClipboardText(ToUtf8(text).c_str()) == 0; }
 
     CString ClipboardText() override
@@ -274,6 +280,12 @@ private:
             ev.type = T::Text;
             ev.window = ById(e.text.windowID);
             ev.text = FromUtf8(e.text.text);
+            break;
+        case SDL_TEXTEDITING:
+            ev.type = T::Composition;
+            ev.window = ById(e.edit.windowID);
+            ev.text = FromUtf8(e.edit.text);
+            ev.cursor = e.edit.start;
             break;
         case SDL_WINDOWEVENT:
             ev.window = ById(e.window.windowID);

@@ -94,6 +94,22 @@ void TestDriver::TypeText(HWND window, CString const& text)
     ws().HandleEvent(e);
 }
 
+void TestDriver::Compose(HWND window, CString const& text, int cursor)
+{
+    BackendEvent e;
+    e.type = BackendEvent::Type::Composition;
+    e.window = window;
+    e.text = text;
+    e.cursor = cursor;
+    ws().HandleEvent(e);
+}
+
+CRect TestDriver::TextInputRect(HWND window)
+{
+    NativeWindow* w = ws().Find(window);
+    return w ? w->text_input_rect : CRect {};
+}
+
 void TestDriver::Deactivate(HWND window)
 {
     BackendEvent e;

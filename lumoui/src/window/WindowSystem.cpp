@@ -539,6 +539,7 @@ void WindowSystem::HandleEvent(BackendEvent const& event)
     case T::KeyDown:
     case T::KeyUp:
     case T::Text:
+    case T::Composition:
         DeliverKey(event);
         break;
     case T::FocusGained:
@@ -689,9 +690,35 @@ void WindowSystem::DeliverKey(BackendEvent const& event)
         for (wchar_t ch : event.text)
             Post(target, WM_CHAR, static_cast<WPARAM>(ch), 1);
         break;
+    case T::Composition:
+        // Only the latest composition matters; the message, queued after
+        // the characters before it, tells the window to fetch it.
+        window->composition = event.text;
+        window->composition_cursor = std::clamp(event.cursor, 0, static_cast<int>(event.text.size()));
+        Post(target, WM_LUMO_COMPOSITION, 0, 0);
+        break;
     default:
         break;
     }
+}
+
+bool WindowSystem::Composition(HWND hwnd, CString& text, int& cursor) const
+{
+    NativeWindow* window = Find(hwnd);
+    if (!window)
+        return false;
+    text = window->composition;
+    cursor = window->composition_cursor;
+    return true;
+}
+
+void WindowSystem::SetTextInputRect(HWND hwnd, CRect clientRect)
+{
+    NativeWindow* window = Find(hwnd);
+    if (!window)
+        return;
+    window->text_input_rect = clientRect;
+    m_backend->SetTextInputRect(hwnd, clientRect);
 }
 
 // ---- free functions ----
@@ -734,6 +761,7 @@ bool SaveWindowPng(HWND hwnd, CString const& pngPath)
     NativeWindow* window = WindowSystem::Get().Find(hwnd);
     return window && !window->frame.IsNull() && window->frame.SavePng(pngPath);
 }
+void SetTextInputRect(HWND hwnd, CRect clientRect) { WindowSystem::Get().SetTextInputRect(hwnd, clientRect); }
 void UseHeadlessBackend() { WindowSystem::RequestHeadless(); }
 bool IsHeadlessBackend() { return WindowSystem::Get().IsHeadless(); }
 

@@ -66,6 +66,9 @@ public:
     bool KillTimer(HWND hwnd, unsigned id);
 
     short KeyState(unsigned vk) const;
+    // The window's current input-method composition; false for a dead window.
+    bool Composition(HWND hwnd, CString& text, int& cursor) const;
+    void SetTextInputRect(HWND hwnd, CRect clientRect);
     CPoint CursorPos() const { return m_cursor; }
     uint32_t Now() const;
 
