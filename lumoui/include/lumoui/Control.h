@@ -218,6 +218,9 @@ protected:
 
     // The child that contains pt and takes mouse input (last in list order).
     MControl* HitChild(CPoint pt) const;
+    // The same for a point the control adjusted for its children (scroll
+    // bars, ids 1 and 2, are tested with the original point).
+    MControl* HitChild(CPoint original, CPoint adjusted) const;
     // Point for a child: scroll bars (ids 1 and 2) get the unchanged point.
     static CPoint PointForChild(MControl const* child, CPoint original, CPoint adjusted);
 

@@ -12,6 +12,8 @@
 namespace LumoUI {
 
 class InPlaceEdit;
+template<typename List>
+struct ListLogic;
 class MEdit;
 class MImageList;
 
@@ -107,6 +109,7 @@ public:
     int OnControlRButtonUp(unsigned flags, CPoint pt) override;
 
 private:
+    friend struct ListLogic<DListBox>;
     int RowAt(CPoint pt);
     CRect TextRect(CRect row) const;
     void Paint(MGraphics& g);

@@ -11,6 +11,8 @@
 namespace LumoUI {
 
 class InPlaceEdit;
+template<typename List>
+struct ListLogic;
 class MEdit;
 class MImageList;
 
@@ -85,6 +87,7 @@ public:
     int OnControlRButtonUp(unsigned flags, CPoint pt) override;
 
 private:
+    friend struct ListLogic<CRecordList>;
     int RowAt(CPoint pt);
     void Paint(MGraphics& g);
 

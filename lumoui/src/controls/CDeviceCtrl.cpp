@@ -3,6 +3,7 @@
 #include <lumoui/Manager.h>
 #include <lumoui/PaintManager.h>
 
+#include "controls/ItemHover.h"
 
 namespace LumoUI {
 
@@ -123,13 +124,7 @@ int CDeviceCtrl::HitTest(CPoint pt) const
 
 int CDeviceCtrl::OnControlMouseMove(unsigned, CPoint pt)
 {
-    int const hover = IsEnabled() ? HitTest(pt) : -1;
-    if (hover != m_hover) {
-        m_hover = hover;
-        SetCursorEx(hover >= 0 ? L"hand" : L"arrow");
-        UpdateControl(1, 0);
-    }
-    return hover >= 0 ? 1 : 0;
+    return TrackItemHover(*this, m_hover, IsEnabled() ? HitTest(pt) : -1);
 }
 
 int CDeviceCtrl::OnControlLButtonDown(unsigned, CPoint pt)

@@ -3,6 +3,8 @@
 #include <lumoui/Manager.h>
 #include <lumoui/PaintManager.h>
 
+#include "controls/ItemHover.h"
+
 #include <algorithm>
 
 
@@ -208,13 +210,7 @@ int MTabCtrl::HitTest(CPoint pt) const
 
 int MTabCtrl::OnControlMouseMove(unsigned, CPoint pt)
 {
-    int const hover = IsEnabled() ? HitTest(pt) : -1;
-    if (hover != m_hover) {
-        m_hover = hover;
-        SetCursorEx(hover >= 0 ? L"hand" : L"arrow");
-        UpdateControl(1, 0);
-    }
-    return hover >= 0 ? 1 : 0;
+    return TrackItemHover(*this, m_hover, IsEnabled() ? HitTest(pt) : -1);
 }
 
 int MTabCtrl::OnControlLButtonDown(unsigned, CPoint pt)

@@ -348,11 +348,13 @@ CPoint MControl::PointForChild(MControl const* child, CPoint original, CPoint ad
     return child->m_id == 1 || child->m_id == 2 ? original : adjusted;
 }
 
-MControl* MControl::HitChild(CPoint pt) const
+MControl* MControl::HitChild(CPoint pt) const { return HitChild(pt, pt); }
+
+MControl* MControl::HitChild(CPoint original, CPoint adjusted) const
 {
     MControl* hit = nullptr;
     m_controls.ForEach([&](MControl* child) {
-        if (child->IsVisible() && child->IsEnabled() && child->m_mouse_response && child->PtInRect(pt))
+        if (child->IsVisible() && child->IsEnabled() && child->m_mouse_response && child->PtInRect(PointForChild(child, original, adjusted)))
             hit = child;
     });
     return hit;
@@ -401,12 +403,7 @@ int MControl::OnLButtonDown(unsigned flags, CPoint pt)
     CPoint original = pt;
     m_pressed = m_rect.PtInRect(original) ? 1 : 0;
     OnMousePointChange(pt);
-    MControl* hit = nullptr;
-    m_controls.ForEach([&](MControl* child) {
-        CPoint cp = PointForChild(child, original, pt);
-        if (child->IsVisible() && child->IsEnabled() && child->m_mouse_response && child->PtInRect(cp))
-            hit = child;
-    });
+    MControl* hit = HitChild(original, pt);
     if (hit) {
         m_active_child = hit;
         return hit->OnLButtonDown(flags, PointForChild(hit, original, pt));
@@ -458,12 +455,7 @@ int MControl::OnRButtonDown(unsigned flags, CPoint pt)
     CPoint original = pt;
     m_right_pressed = m_rect.PtInRect(original) ? 1 : 0;
     OnMousePointChange(pt);
-    MControl* hit = nullptr;
-    m_controls.ForEach([&](MControl* child) {
-        CPoint cp = PointForChild(child, original, pt);
-        if (child->IsVisible() && child->IsEnabled() && child->m_mouse_response && child->PtInRect(cp))
-            hit = child;
-    });
+    MControl* hit = HitChild(original, pt);
     if (hit) {
         m_active_child = hit;
         return hit->OnRButtonDown(flags, PointForChild(hit, original, pt));

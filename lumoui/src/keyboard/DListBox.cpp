@@ -6,6 +6,7 @@
 #include <lumoui/PaintManager.h>
 
 #include "keyboard/InPlaceEdit.h"
+#include "keyboard/ListLogic.h"
 #include "keyboard/ListRows.h"
 
 #include <algorithm>
@@ -24,16 +25,6 @@ DListBox::DListBox(int visible)
 
 DListBox::~DListBox() = default;
 
-namespace {
-
-void ContentChanged(DListBox& list, ListScroll scroll)
-{
-    SetListContent(list, list.GetItemHeight(), list.GetItemCount(), scroll);
-    list.SetUpdate(0, 0);
-    list.UpdateControl(1, 0);
-}
-
-}
 
 int DListBox::AddString(wchar_t const* text, long data, int image)
 {
@@ -44,7 +35,7 @@ int DListBox::AddString(wchar_t const* text, long data, int image)
         m_items.push_back({ text ? text : L"", image, data });
         index = static_cast<int>(m_items.size()) - 1;
     }
-    ContentChanged(*this, ListScroll::ToEnd);
+    ListLogic<DListBox>::ContentChanged(*this, ListScroll::ToEnd);
     return index;
 }
 
@@ -72,7 +63,7 @@ int DListBox::InsertString(int index, wchar_t const* text, int image, long data)
     if (index >= 0 && m_selected >= index)
         ++m_selected;
     m_hover = -1;
-    ContentChanged(*this, ListScroll::Keep);
+    ListLogic<DListBox>::ContentChanged(*this, ListScroll::Keep);
     return count - 1;
 }
 
@@ -85,56 +76,28 @@ int DListBox::AddItem(wchar_t const* text, long data)
         m_items.push_back({ text ? text : L"", -1, data });
         index = static_cast<int>(m_items.size()) - 1;
     }
-    ContentChanged(*this, ListScroll::ToTop);
+    ListLogic<DListBox>::ContentChanged(*this, ListScroll::ToTop);
     return index;
 }
 
 int DListBox::DeleteItem(int index)
 {
-    HideEdit();
-    {
-        std::lock_guard lock(m_lock);
-        if (index < 0 || index >= static_cast<int>(m_items.size()))
-            return 0;
-        m_items.erase(m_items.begin() + index);
-    }
-    m_hover = -1;
-    m_selected = -1;
-    ContentChanged(*this, ListScroll::Keep);
-    return 1;
+    return ListLogic<DListBox>::DeleteItem(*this, index);
 }
 
 int DListBox::DeleteAllItems()
 {
-    HideEdit();
-    {
-        std::lock_guard lock(m_lock);
-        m_items.clear();
-    }
-    m_hover = -1;
-    m_selected = -1;
-    m_edit_index = -1;
-    ContentChanged(*this, ListScroll::ToTop);
-    return 1;
+    return ListLogic<DListBox>::DeleteAllItems(*this);
 }
 
 int DListBox::GetItemCount()
 {
-    std::lock_guard lock(m_lock);
-    return static_cast<int>(m_items.size());
+    return ListLogic<DListBox>::Count(*this);
 }
 
 int DListBox::SetCurSel(int index)
 {
-    if (index < -1 || index >= GetItemCount())
-        return 0;
-    if (index != m_selected) {
-        if (m_edit_index >= 0 && index != m_edit_index)
-            HideEdit();
-        m_selected = index;
-        UpdateControl(1, 0);
-    }
-    return 1;
+    return ListLogic<DListBox>::SetCurSel(*this, index);
 }
 
 long DListBox::GetItemData(int index)

@@ -8,6 +8,7 @@
 #include <lumoui/PaintManager.h>
 
 #include "keyboard/InPlaceEdit.h"
+#include "keyboard/ListLogic.h"
 #include "keyboard/ListRows.h"
 
 namespace LumoUI {
@@ -24,7 +25,7 @@ constexpr CSize kDefaultIconSize { 24, 24 };
 
 int DListBox::RowAt(CPoint pt)
 {
-    return ListRows::Of(*this, m_row_height, GetItemCount()).RowAt(pt);
+    return ListLogic<DListBox>::RowAt(*this, pt);
 }
 
 CRect DListBox::TextRect(CRect row) const
@@ -36,24 +37,12 @@ CRect DListBox::TextRect(CRect row) const
 
 int DListBox::OnControlMouseMove(unsigned, CPoint pt)
 {
-    int const before = m_hover;
-    m_hover = RowAt(pt);
-    if (m_hover != before)
-        UpdateControl(1, 0);
-    return m_rect.PtInRect(pt) ? 1 : 0;
+    return ListLogic<DListBox>::MouseMove(*this, pt);
 }
 
 int DListBox::OnControlLButtonDown(unsigned, CPoint pt)
 {
-    int const index = RowAt(pt);
-    if (index < 0)
-        return m_rect.PtInRect(pt) ? 1 : 0;
-    if (m_edit_index >= 0 && index != m_edit_index)
-        HideEdit();
-    m_selected = index;
-    UpdateControl(1, 0);
-    SendMessageW(NOTIFY_LBUTTONDOWN, static_cast<WPARAM>(index), 0);
-    return 1;
+    return ListLogic<DListBox>::LButtonDown(*this, pt);
 }
 
 int DListBox::OnControlLButtonUp(unsigned, CPoint pt)
@@ -67,10 +56,7 @@ int DListBox::OnControlLButtonUp(unsigned, CPoint pt)
 
 int DListBox::OnControlRButtonUp(unsigned, CPoint pt)
 {
-    if (!m_rect.PtInRect(pt))
-        return 0;
-    SendMessageW(NOTIFY_RBUTTONUP, static_cast<WPARAM>(m_selected), 0);
-    return 1;
+    return ListLogic<DListBox>::RButtonUp(*this, pt);
 }
 
 // ---- renaming ----
@@ -140,8 +126,7 @@ int DListBox::OnControlTimer()
 
 LRESULT DListBox::OnMessage(unsigned id, unsigned code, WPARAM wParam, LPARAM lParam)
 {
-    // The edit's own notifications stay inside the list.
-    if (m_in_place && m_in_place->OnChildMessage(id, code))
+    if (ListLogic<DListBox>::SwallowEditMessage(*this, id, code))
         return 1;
     return MPanel::OnMessage(id, code, wParam, lParam);
 }

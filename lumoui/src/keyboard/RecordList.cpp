@@ -5,6 +5,7 @@
 #include <lumoui/Manager.h>
 
 #include "keyboard/InPlaceEdit.h"
+#include "keyboard/ListLogic.h"
 #include "keyboard/ListRows.h"
 
 #include <algorithm>
@@ -14,16 +15,6 @@ namespace LumoUI {
 LUMOUI_REGISTER_CONTROL(CRecordList, L"CRecordList", FactoryPanel,
     [](ControlArgs const& args) { return std::make_unique<CRecordList>(args.visible); });
 
-namespace {
-
-void ContentChanged(CRecordList& list, ListScroll scroll)
-{
-    SetListContent(list, list.GetItemHeight(), list.GetItemCount(), scroll);
-    list.SetUpdate(0, 0);
-    list.UpdateControl(1, 0);
-}
-
-}
 
 CRecordList::CRecordList(int visible)
     : MPanel(visible, 1)
@@ -47,7 +38,7 @@ int CRecordList::AddString(CString const& text, int action, int keyCode, int del
         m_items.push_back(std::move(item));
         index = static_cast<int>(m_items.size()) - 1;
     }
-    ContentChanged(*this, ListScroll::ToEnd);
+    ListLogic<CRecordList>::ContentChanged(*this, ListScroll::ToEnd);
     return index;
 }
 
@@ -75,49 +66,22 @@ std::vector<RecordItem*> CRecordList::GetRecordItems()
 
 int CRecordList::DeleteItem(int index)
 {
-    HideEdit();
-    {
-        std::lock_guard lock(m_lock);
-        if (index < 0 || index >= static_cast<int>(m_items.size()))
-            return 0;
-        m_items.erase(m_items.begin() + index);
-    }
-    m_hover = -1;
-    m_selected = -1;
-    ContentChanged(*this, ListScroll::Keep);
-    return 1;
+    return ListLogic<CRecordList>::DeleteItem(*this, index);
 }
 
 int CRecordList::DeleteAllItems()
 {
-    HideEdit();
-    {
-        std::lock_guard lock(m_lock);
-        m_items.clear();
-    }
-    m_hover = -1;
-    m_selected = -1;
-    ContentChanged(*this, ListScroll::ToTop);
-    return 1;
+    return ListLogic<CRecordList>::DeleteAllItems(*this);
 }
 
 int CRecordList::GetItemCount()
 {
-    std::lock_guard lock(m_lock);
-    return static_cast<int>(m_items.size());
+    return ListLogic<CRecordList>::Count(*this);
 }
 
 int CRecordList::SetCurSel(int index)
 {
-    if (index < -1 || index >= GetItemCount())
-        return 0;
-    if (index != m_selected) {
-        if (m_edit_index >= 0 && index != m_edit_index)
-            HideEdit();
-        m_selected = index;
-        UpdateControl(1, 0);
-    }
-    return 1;
+    return ListLogic<CRecordList>::SetCurSel(*this, index);
 }
 
 void CRecordList::SetItemHeight(int height)
@@ -125,7 +89,7 @@ void CRecordList::SetItemHeight(int height)
     if (height <= 0)
         return;
     m_row_height = height;
-    ContentChanged(*this, ListScroll::Keep);
+    ListLogic<CRecordList>::ContentChanged(*this, ListScroll::Keep);
 }
 
 int CRecordList::SwapItem(int a, int b)

@@ -7,6 +7,7 @@
 #include <lumoui/PaintManager.h>
 
 #include "keyboard/InPlaceEdit.h"
+#include "keyboard/ListLogic.h"
 #include "keyboard/ListRows.h"
 
 #include <algorithm>
@@ -59,39 +60,24 @@ CRect CRecordList::ColumnRect(CRect row, int column)
 
 int CRecordList::RowAt(CPoint pt)
 {
-    return ListRows::Of(*this, m_row_height, GetItemCount()).RowAt(pt);
+    return ListLogic<CRecordList>::RowAt(*this, pt);
 }
 
 // ---- mouse ----
 
 int CRecordList::OnControlMouseMove(unsigned, CPoint pt)
 {
-    int const before = m_hover;
-    m_hover = RowAt(pt);
-    if (m_hover != before)
-        UpdateControl(1, 0);
-    return m_rect.PtInRect(pt) ? 1 : 0;
+    return ListLogic<CRecordList>::MouseMove(*this, pt);
 }
 
 int CRecordList::OnControlLButtonDown(unsigned, CPoint pt)
 {
-    int const index = RowAt(pt);
-    if (index < 0)
-        return m_rect.PtInRect(pt) ? 1 : 0;
-    if (m_edit_index >= 0 && index != m_edit_index)
-        HideEdit();
-    m_selected = index;
-    UpdateControl(1, 0);
-    SendMessageW(NOTIFY_LBUTTONDOWN, static_cast<WPARAM>(index), 0);
-    return 1;
+    return ListLogic<CRecordList>::LButtonDown(*this, pt);
 }
 
 int CRecordList::OnControlRButtonUp(unsigned, CPoint pt)
 {
-    if (!m_rect.PtInRect(pt))
-        return 0;
-    SendMessageW(NOTIFY_RBUTTONUP, static_cast<WPARAM>(m_selected), 0);
-    return 1;
+    return ListLogic<CRecordList>::RButtonUp(*this, pt);
 }
 
 // ---- delay editing ----
@@ -165,7 +151,7 @@ int CRecordList::OnControlTimer()
 
 LRESULT CRecordList::OnMessage(unsigned id, unsigned code, WPARAM wParam, LPARAM lParam)
 {
-    if (m_in_place && m_in_place->OnChildMessage(id, code))
+    if (ListLogic<CRecordList>::SwallowEditMessage(*this, id, code))
         return 1;
     return MPanel::OnMessage(id, code, wParam, lParam);
 }
