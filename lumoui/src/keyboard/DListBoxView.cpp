@@ -96,22 +96,12 @@ void DListBox::ShowEdit()
 
 void DListBox::HideEdit()
 {
-    int const index = m_edit_index;
-    if (index < 0 || !m_in_place)
-        return;
-    m_edit_index = -1;
-    CString const text = m_in_place->Finish();
-    bool changed = false;
-    {
-        std::lock_guard lock(m_lock);
-        if (index < static_cast<int>(m_items.size()) && m_items[static_cast<size_t>(index)].text != text) {
-            m_items[static_cast<size_t>(index)].text = text;
-            changed = true;
-        }
-    }
-    UpdateControl(1, 0);
-    if (changed)
-        SendMessageW(NOTIFY_EDITEND, 0, static_cast<LPARAM>(index));
+    ListLogic<DListBox>::EndEdit(*this, [](DListItem& item, CString const& text) {
+        if (item.text == text)
+            return false;
+        item.text = text;
+        return true;
+    });
 }
 
 int DListBox::SetControlFocus(int focus)

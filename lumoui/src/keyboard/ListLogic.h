@@ -107,6 +107,28 @@ struct ListLogic {
         return 1;
     }
 
+    // Ends the in-place edit: `store(item, text)` keeps the edited text in
+    // the row and returns true when that changed it; then NOTIFY_EDITEND
+    // reports the row (lParam).
+    template<typename Store>
+    static void EndEdit(List& list, Store const& store)
+    {
+        int const index = list.m_edit_index;
+        if (index < 0 || !list.m_in_place)
+            return;
+        list.m_edit_index = -1;
+        CString const text = list.m_in_place->Finish();
+        bool changed = false;
+        {
+            std::lock_guard lock(list.m_lock);
+            if (index < static_cast<int>(list.m_items.size()))
+                changed = store(list.m_items[static_cast<size_t>(index)], text);
+        }
+        list.UpdateControl(1, 0);
+        if (changed)
+            list.SendMessageW(NOTIFY_EDITEND, 0, static_cast<LPARAM>(index));
+    }
+
     // The edit's own notifications stay inside the list.
     static bool SwallowEditMessage(List& list, unsigned id, unsigned code)
     {

@@ -121,22 +121,13 @@ void CRecordList::ShowEdit()
 
 void CRecordList::HideEdit()
 {
-    int const index = m_edit_index;
-    if (index < 0 || !m_in_place)
-        return;
-    m_edit_index = -1;
-    std::optional<int> const delay = ParseDelay(m_in_place->Finish());
-    bool changed = false;
-    {
-        std::lock_guard lock(m_lock);
-        if (delay && index < static_cast<int>(m_items.size()) && m_items[static_cast<size_t>(index)]->delay != *delay) {
-            m_items[static_cast<size_t>(index)]->delay = *delay;
-            changed = true;
-        }
-    }
-    UpdateControl(1, 0);
-    if (changed)
-        SendMessageW(NOTIFY_EDITEND, 0, static_cast<LPARAM>(index));
+    ListLogic<CRecordList>::EndEdit(*this, [](std::unique_ptr<RecordItem>& item, CString const& text) {
+        std::optional<int> const delay = ParseDelay(text);
+        if (!delay || item->delay == *delay)
+            return false;
+        item->delay = *delay;
+        return true;
+    });
 }
 
 int CRecordList::SetControlFocus(int focus)
