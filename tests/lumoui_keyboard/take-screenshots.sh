@@ -10,15 +10,8 @@ build=$(cd "$1" && pwd)
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 out="$build/screenshots/keyboard"
 mkdir -p "$out"
-display=:$((90 + $$ % 9))
-export DISPLAY=$display SDL_VIDEODRIVER=x11
-Xvfb "$display" -screen 0 1400x820x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $openbox $xvfb 2>/dev/null || true' EXIT
-sleep 1
-openbox >/dev/null 2>&1 &
-openbox=$!
-sleep 1
+. "$(dirname "$0")/../lumoui/xvfb-session.sh"
+xvfb_session 90
 gallery="$build/bin/lumoui-keyboard-gallery"
 layout="$source_dir/data/layouts/tk301.xml"
 title="LumoUI keyboard gallery"

@@ -8,16 +8,8 @@ set -eu
 build=$(cd "$1" && pwd)
 out="$build/screenshots/controls"
 mkdir -p "$out"
-display=:$((80 + $$ % 9))
-export DISPLAY=$display SDL_VIDEODRIVER=x11
-Xvfb "$display" -screen 0 1400x820x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-openbox=
-trap 'kill $openbox $xvfb 2>/dev/null || true' EXIT
-sleep 1
-openbox >/dev/null 2>&1 &
-openbox=$!
-sleep 1
+. "$(dirname "$0")/../../lumoui/xvfb-session.sh"
+xvfb_session 80
 gallery="$build/bin/lumoui-controls-gallery"
 for open in combo menu; do
   xdotool mousemove 5 815
