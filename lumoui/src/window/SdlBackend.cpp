@@ -24,6 +24,8 @@ public:
         SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
         SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
         SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+        // Compositions longer than 32 bytes come whole as SDL_TEXTEDITING_EXT.
+        SDL_SetHint(SDL_HINT_IME_SUPPORT_EXTENDED_TEXT, "1");
         if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
             return nullptr;
         SDL_StartTextInput();
@@ -286,6 +288,13 @@ private:
             ev.window = ById(e.edit.windowID);
             ev.text = FromUtf8(e.edit.text);
             ev.cursor = e.edit.start;
+            break;
+        case SDL_TEXTEDITING_EXT:
+            ev.type = T::Composition;
+            ev.window = ById(e.editExt.windowID);
+            ev.text = e.editExt.text ? FromUtf8(e.editExt.text) : CString {};
+            ev.cursor = e.editExt.start;
+            SDL_free(e.editExt.text); // the event owns its text
             break;
         case SDL_WINDOWEVENT:
             ev.window = ById(e.window.windowID);
