@@ -1,14 +1,18 @@
 #include "app/ListDevices.h"
 
-#include <cstdio>
+#include "config/DescriptionFile.h"
+#include "device/DeviceDiagnostics.h"
+
+#include <iostream>
 
 namespace Tessera {
 
-// Stands in until device discovery is part of the program.
-int ListDevices(std::wstring const&)
+int ListDevices(std::wstring const& appFolder)
 {
-    std::fprintf(stderr, "tessera: device discovery is not part of this build yet\n");
-    return 1;
+    DescriptionFile description = ReadDescriptionFile(DescriptionFilePath(appFolder), nullptr, nullptr);
+    if (!description.loaded)
+        std::cerr << "tessera: config.xml in the program folder could not be read; no keyboard is known\n";
+    return PrintDiscoveredDevices(std::cout, description.connections);
 }
 
 }

@@ -48,15 +48,25 @@ protected:
 
 }
 
-TEST_F(TesseraProcess, PrintsWhatStartUpFoundAndCreatesTheFolders)
+TEST_F(TesseraProcess, WithoutADisplayEndsAfterStartUpAndSaysWhy)
 {
+    ScopedEnv noDisplay("DISPLAY", std::nullopt);
+    ScopedEnv noWayland("WAYLAND_DISPLAY", std::nullopt);
     auto run = RunTessera("");
-    EXPECT_EQ(run.exitCode, 0) << run.output;
-    EXPECT_NE(run.output.find("device name:    Tessera\n"), std::string::npos) << run.output;
-    EXPECT_NE(run.output.find("program folder: " + TestSupport::dist_dir().string() + "/\n"), std::string::npos) << run.output;
-    EXPECT_NE(run.output.find("language:       2052\n"), std::string::npos) << run.output;
+    EXPECT_EQ(run.exitCode, 1) << run.output;
+    EXPECT_NE(run.output.find("no display"), std::string::npos) << run.output;
+    // Start-up ran before: folders and the first run's language are there.
     EXPECT_TRUE(std::filesystem::is_directory(m_dir / "data" / "Tessera Files" / "db"));
     EXPECT_EQ(TestSupport::read_file(m_dir / "config" / "Tessera" / "settings.ini"), "[Settings]\nLCID=2052\n");
+}
+
+TEST_F(TesseraProcess, ListDevicesReportsWhatDiscoveryFinds)
+{
+    ScopedEnv library("TESSERA_HIDAPI", (m_dir / "no-such-library.so").string());
+    auto run = RunTessera("--list-devices");
+    EXPECT_EQ(run.exitCode, 1) << run.output;
+    EXPECT_NE(run.output.find("HID library not loaded"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("interfaces: 0"), std::string::npos) << run.output;
 }
 
 TEST_F(TesseraProcess, SecondStartRaisesTheRunningInstanceAndEndsWithZero)
