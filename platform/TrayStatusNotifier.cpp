@@ -95,6 +95,15 @@ private:
 
 StatusNotifierTray* Self(void* self) { return static_cast<StatusNotifierTray*>(self); }
 
+// Sends a reply built up to `r` (negative: building failed) and frees it.
+int SendReply(sd_bus_message* reply, int r)
+{
+    if (r >= 0)
+        r = sd_bus_send(nullptr, reply, nullptr);
+    sd_bus_message_unref(reply);
+    return r;
+}
+
 sd_bus_vtable const StatusNotifierTray::s_itemVtable[] = {
     SD_BUS_VTABLE_START(0),
     SD_BUS_PROPERTY("Category", "s", GetItemProperty, 0, SD_BUS_VTABLE_PROPERTY_CONST),
@@ -412,10 +421,7 @@ int StatusNotifierTray::OnGetLayout(sd_bus_message* message, void* self, sd_bus_
         r = sd_bus_message_close_container(reply);
     if (r >= 0)
         r = sd_bus_message_close_container(reply);
-    if (r >= 0)
-        r = sd_bus_send(nullptr, reply, nullptr);
-    sd_bus_message_unref(reply);
-    return r;
+    return SendReply(reply, r);
 }
 
 int StatusNotifierTray::OnGetGroupProperties(sd_bus_message* message, void* self, sd_bus_error*)
@@ -449,10 +455,7 @@ int StatusNotifierTray::OnGetGroupProperties(sd_bus_message* message, void* self
     }
     if (r >= 0)
         r = sd_bus_message_close_container(reply);
-    if (r >= 0)
-        r = sd_bus_send(nullptr, reply, nullptr);
-    sd_bus_message_unref(reply);
-    return r;
+    return SendReply(reply, r);
 }
 
 int StatusNotifierTray::OnGetProperty(sd_bus_message* message, void* self, sd_bus_error* error)
