@@ -79,6 +79,8 @@ void KeyboardDlg::ClosePopups()
 void KeyboardDlg::ClosePopupWindows()
 {
     PopupWindows::Instance().CloseAll();
+    // A tooltip of this window would stay over the dialog that follows.
+    ClearTooltip();
     // The tray menu is a pop-up of this window.
     if (m_trayMenu && m_trayMenu->GetSafeHwnd())
         m_trayMenu->CloseWindow();

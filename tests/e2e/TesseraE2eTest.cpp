@@ -17,6 +17,10 @@ namespace {
 // Where the main window (1280 × 720) draws what the tests look at.
 constexpr Area kTabBar { 20, 68, 620, 124 };
 constexpr Area kBattery { 1222, 88, 1258, 104 };
+// The battery image (32 × 16) sits at (1224, 88); the level fills x 3-26 of it.
+constexpr int kBatteryLeft = 1224;
+constexpr int kBatteryTop = 88;
+constexpr Area kBatteryLevel { 1227, 91, 1237, 101 };
 constexpr Area kConnectionIcon { 1184, 84, 1208, 108 };
 constexpr Area kNoKeyboardMessage { 260, 309, 1020, 429 };
 constexpr int kIconLeft = 1184;
@@ -77,10 +81,17 @@ protected:
         return cable < receiver ? "cable" : "receiver";
     }
 
+    // The battery shows a level read from the keyboard, not an empty outline.
+    bool ShowsBatteryLevel(Picture const& shot)
+    {
+        Picture empty = Composite(m_background, Skin("img_battery.png"), kBatteryLeft, kBatteryTop);
+        return !shot.Empty() && Difference(shot, empty, kBatteryLevel) > 20.0;
+    }
+
     bool ShowsConnected(std::string const& icon)
     {
         Picture shot = Window();
-        return ConnectionIcon(shot) == icon && ShowsSomething(shot, kBattery) && ShowsSomething(shot, kTabBar);
+        return ConnectionIcon(shot) == icon && ShowsBatteryLevel(shot) && ShowsSomething(shot, kTabBar);
     }
 
     bool ShowsNoKeyboard()
