@@ -2,6 +2,7 @@
 
 #include "app/KeyboardDlg.h"
 #include "app/LanguageTexts.h"
+#include "app/QuitSignals.h"
 #include "device/HidDeviceManager.h"
 #include "platform/Clipboard.h"
 #include "platform/SettingsStore.h"
@@ -39,6 +40,9 @@ int RunMainWindow(StartupResult& startup)
         std::fprintf(stderr, "tessera: no display to open the window on (DISPLAY is not set or cannot be opened)\n");
         return 1;
     }
+    // The window system has set up its signal handling by now; ours replaces it.
+    QuitSignals signals;
+    signals.Install();
     LumoUI::Manager::SetAppDirectory(startup.appFolder);
     LumoUI::Manager::SetLanguage(startup.languageId);
     ProgramLanguageSource language(startup.appFolder);
@@ -67,6 +71,7 @@ int RunMainWindow(StartupResult& startup)
         std::fprintf(stderr, "tessera: the main window cannot be opened (is a display available?)\n");
         return 1;
     }
+    signals.SetWindow(window->GetSafeHwnd());
     window->ShowModal(LumoUI::SW_SHOW);
     window.reset();
     SetLanguageSource(nullptr);

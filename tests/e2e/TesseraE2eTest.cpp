@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <fstream>
 #include <sstream>
 
@@ -183,6 +184,36 @@ TEST_F(TesseraOnADesktop, QuitRequestEndsTheRunningProgram)
     EXPECT_EQ(session.Tessera()->WaitExit(kStateTimeoutMs), 0);
     // With nothing running the request says so.
     EXPECT_EQ(session.RunTessera({ "--quit" }, kStartTimeoutMs).exitCode, 1);
+}
+
+TEST_F(TesseraOnADesktop, SessionEndEndsTheProgram)
+{
+    DesktopSession& session = Start();
+    ASSERT_NE(m_window, 0u);
+    ASSERT_EQ(kill(session.Tessera()->Pid(), SIGTERM), 0);
+    EXPECT_EQ(session.Tessera()->WaitExit(kStateTimeoutMs), 0);
+}
+
+TEST_F(TesseraOnADesktop, TrayMenuOffersTheCloseBehaviourAndQuit)
+{
+    DesktopSession::Options options;
+    options.trayHost = true;
+    DesktopSession& session = Start(options);
+    ASSERT_NE(m_window, 0u);
+    auto registered = session.TrayHost()->ReadLine(kStateTimeoutMs);
+    ASSERT_TRUE(registered.has_value());
+    std::string item = registered->substr(registered->find(' ') + 1);
+    // What a tray host asks for to draw the menu, as busctl prints it.
+    RunResult layout = RunToEnd({ "/usr/bin/busctl", "--user", "call", "--", item, "/MenuBar", "com.canonical.dbusmenu", "GetLayout", "iias", "0", "-1", "0" },
+        session.Environment(), 10000);
+    EXPECT_EQ(layout.exitCode, 0) << layout.output;
+    EXPECT_NE(layout.output.find("\"Close button behaviour\""), std::string::npos) << layout.output;
+    EXPECT_NE(layout.output.find("\"Quit\""), std::string::npos) << layout.output;
+    // Choosing "Quit" (item 100) ends the program.
+    RunResult chosen = RunToEnd({ "/usr/bin/busctl", "--user", "call", "--", item, "/MenuBar", "com.canonical.dbusmenu", "Event", "isvu", "100", "clicked", "s", "", "0" },
+        session.Environment(), 10000);
+    EXPECT_EQ(chosen.exitCode, 0) << chosen.output;
+    EXPECT_EQ(session.Tessera()->WaitExit(kStateTimeoutMs), 0);
 }
 
 TEST_F(TesseraOnADesktop, FirstCloseAsksAndTheTrayBringsTheWindowBack)
