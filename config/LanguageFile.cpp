@@ -1,6 +1,7 @@
 #include "config/LanguageFile.h"
 
 #include "config/LanguageIni.h"
+#include "platform/base/PathText.h"
 
 #include <sys/stat.h>
 
@@ -26,30 +27,6 @@ struct CachedFile {
 std::mutex s_cacheLock;
 std::map<std::string, CachedFile> s_cache;
 std::atomic<LanguageSource const*> s_source { nullptr };
-
-std::string NarrowPath(std::wstring const& path)
-{
-    std::string out;
-    for (wchar_t c : path) {
-        auto cp = static_cast<unsigned>(c);
-        if (cp < 0x80) {
-            out += static_cast<char>(cp);
-        } else if (cp < 0x800) {
-            out += static_cast<char>(0xC0 | (cp >> 6));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else if (cp < 0x10000) {
-            out += static_cast<char>(0xE0 | (cp >> 12));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (cp >> 18));
-            out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        }
-    }
-    return out;
-}
 
 bool SameVersion(CachedFile const& cached, struct stat const& info)
 {
@@ -93,7 +70,7 @@ std::wstring LanguageFilePath(std::wstring const& programFolder, int languageId)
 
 std::wstring GetLangText(LanguageSource const& source, std::wstring_view section, int number)
 {
-    std::string path = NarrowPath(LanguageFilePath(source.ProgramFolder(), source.LanguageId()));
+    std::string path = ToNativePath(LanguageFilePath(source.ProgramFolder(), source.LanguageId()));
     std::lock_guard lock(s_cacheLock);
     LanguageIni const* ini = LoadCached(path);
     if (!ini)

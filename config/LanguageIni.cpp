@@ -1,5 +1,7 @@
 #include "config/LanguageIni.h"
 
+#include "platform/base/Utf8.h"
+
 #include <vector>
 
 namespace Tessera {
@@ -28,38 +30,6 @@ std::wstring DecodeUtf16(std::string_view bytes, bool bigEndian)
             }
         }
         out += (u >= 0xD800 && u <= 0xDFFF) ? kReplacement : static_cast<wchar_t>(u);
-    }
-    return out;
-}
-
-std::wstring DecodeUtf8(std::string_view bytes)
-{
-    std::wstring out;
-    size_t i = 0;
-    while (i < bytes.size()) {
-        auto lead = static_cast<unsigned char>(bytes[i]);
-        int length = lead < 0x80 ? 1 : lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
-                   : lead >= 0xF0 && lead <= 0xF4                  ? 4 : 0;
-        if (length == 0 || i + static_cast<size_t>(length) > bytes.size()) {
-            out += kReplacement;
-            ++i;
-            continue;
-        }
-        char32_t cp = length == 1 ? lead : (lead & (0x7F >> length));
-        bool valid = true;
-        for (int k = 1; k < length; ++k) {
-            auto next = static_cast<unsigned char>(bytes[i + static_cast<size_t>(k)]);
-            valid = valid && (next & 0xC0) == 0x80;
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        bool overlong = (length == 3 && cp < 0x800) || (length == 4 && cp < 0x10000);
-        if (!valid || overlong || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-            out += kReplacement;
-            ++i;
-            continue;
-        }
-        out += static_cast<wchar_t>(cp);
-        i += static_cast<size_t>(length);
     }
     return out;
 }
@@ -99,8 +69,8 @@ std::wstring DecodeTextFile(std::string_view bytes)
     if (bytes.size() >= 2 && bytes[0] == '\xFE' && bytes[1] == '\xFF')
         return DecodeUtf16(bytes.substr(2), true);
     if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
-        return DecodeUtf8(bytes.substr(3));
-    return DecodeUtf8(bytes);
+        return Utf8ToWideReplacing(bytes.substr(3));
+    return Utf8ToWideReplacing(bytes);
 }
 
 LanguageIni LanguageIni::Parse(std::string_view bytes)

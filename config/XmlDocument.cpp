@@ -1,6 +1,8 @@
 #include "config/XmlDocument.h"
 
 #include "config/XmlEncoding.h"
+#include "platform/base/AtomicFile.h"
+#include "platform/base/PathText.h"
 
 #include <expat.h>
 
@@ -340,35 +342,6 @@ std::optional<std::string> ReadBounded(std::string const& path, std::string& err
     return bytes;
 }
 
-bool WriteAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        ssize_t done = ::write(fd, bytes.data(), bytes.size());
-        if (done < 0 && errno == EINTR)
-            continue;
-        if (done <= 0)
-            return false;
-        bytes.remove_prefix(static_cast<size_t>(done));
-    }
-    return true;
-}
-
-// Temp file beside the target, then rename: a crash leaves the old file or
-// the new one, never half of either.
-bool ReplaceFile(std::string const& path, std::string_view bytes)
-{
-    std::string temp = path + ".XXXXXX";
-    int fd = ::mkstemp(temp.data());
-    if (fd < 0)
-        return false;
-    bool ok = WriteAll(fd, bytes) && ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    if (ok && ::rename(temp.c_str(), path.c_str()) == 0)
-        return true;
-    ::unlink(temp.c_str());
-    return false;
-}
-
 }
 
 XmlDocument::XmlDocument() { Reset(); }
@@ -414,7 +387,7 @@ bool XmlDocument::LoadFile(std::wstring const& path)
     Reset();
     m_error.clear();
     m_encoding.clear();
-    auto bytes = ReadBounded(WideToUtf8(path), m_error);
+    auto bytes = ReadBounded(ToNativePath(path), m_error);
     if (!bytes)
         return false;
     auto decoded = DecodeXmlBytes(*bytes, &m_error);
@@ -524,7 +497,7 @@ bool XmlDocument::SaveFile(std::wstring const& path) const
     auto bytes = EncodeXmlText(text, WideToUtf8(encoding));
     if (!bytes)
         return false;
-    return ReplaceFile(WideToUtf8(path), *bytes);
+    return WriteFileAtomically(ToNativePath(path), *bytes, 0644);
 }
 
 }

@@ -190,64 +190,6 @@ bool StartsWith(std::string_view bytes, std::string_view prefix)
 
 }
 
-std::string WideToUtf8(std::wstring_view text)
-{
-    std::string bytes;
-    bytes.reserve(text.size());
-    for (wchar_t c : text) {
-        auto code = static_cast<char32_t>(c);
-        if (!IsScalarValue(code))
-            code = kReplacement;
-        if (code < 0x80) {
-            bytes.push_back(static_cast<char>(code));
-        } else if (code < 0x800) {
-            bytes.push_back(static_cast<char>(0xC0 | (code >> 6)));
-            bytes.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        } else if (code < 0x10000) {
-            bytes.push_back(static_cast<char>(0xE0 | (code >> 12)));
-            bytes.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-            bytes.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        } else {
-            bytes.push_back(static_cast<char>(0xF0 | (code >> 18)));
-            bytes.push_back(static_cast<char>(0x80 | ((code >> 12) & 0x3F)));
-            bytes.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-            bytes.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-        }
-    }
-    return bytes;
-}
-
-std::optional<std::wstring> Utf8ToWide(std::string_view bytes)
-{
-    std::wstring text;
-    text.reserve(bytes.size());
-    size_t i = 0;
-    while (i < bytes.size()) {
-        auto lead = static_cast<unsigned char>(bytes[i]);
-        if (lead < 0x80) {
-            text.push_back(static_cast<wchar_t>(lead));
-            ++i;
-            continue;
-        }
-        int length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
-        if (length == 0 || lead > 0xF4 || i + length > bytes.size())
-            return std::nullopt;
-        char32_t code = lead & (0x7F >> length);
-        for (int k = 1; k < length; ++k) {
-            auto next = static_cast<unsigned char>(bytes[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return std::nullopt;
-            code = (code << 6) | (next & 0x3F);
-        }
-        static constexpr char32_t kMinimum[] = { 0, 0, 0x80, 0x800, 0x10000 };
-        if (code < kMinimum[length] || !IsScalarValue(code))
-            return std::nullopt;
-        text.push_back(static_cast<wchar_t>(code));
-        i += length;
-    }
-    return text;
-}
-
 std::wstring DeclaredEncoding(std::wstring_view text)
 {
     if (text.substr(0, 5) != L"<?xml")

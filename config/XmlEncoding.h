@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/base/Utf8.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,15 +10,8 @@ namespace Tessera {
 
 // Text conversions at the file boundary of XML documents. In memory text is a
 // std::wstring holding one Unicode code point per element. Every function is
-// pure and may be called from any thread.
-
-// UTF-8 of `text`. Code points that cannot be encoded (lone surrogates, values
-// above U+10FFFF) become U+FFFD.
-std::string WideToUtf8(std::wstring_view text);
-
-// Strict UTF-8 decoding: overlong forms, surrogates and truncated sequences
-// give std::nullopt.
-std::optional<std::wstring> Utf8ToWide(std::string_view bytes);
+// pure and may be called from any thread. WideToUtf8 and the strict
+// Utf8ToWide come from platform/base/Utf8.h.
 
 // The encoding a file's bytes were decoded from, and the text.
 struct DecodedXml {

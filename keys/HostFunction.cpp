@@ -4,7 +4,8 @@
 #include "platform/Clipboard.h"
 #include "platform/ShellOpen.h"
 #include "store/DeviceDatabase.h"
-#include "store/StoreText.h"
+#include "platform/base/PathText.h"
+#include "platform/base/Utf8.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -40,7 +41,7 @@ bool IsExecutableFile(std::string const& path)
 
 void LaunchProgram(std::wstring const& path, ShellOpen& shell)
 {
-    std::string target = StoreText::ToUtf8(path);
+    std::string target = ToNativePath(path);
     if (IsExecutableFile(target))
         shell.RunProgram(target, {});
     else
@@ -52,9 +53,9 @@ void LaunchProgram(std::wstring const& path, ShellOpen& shell)
 std::string WebAddressToOpen(std::wstring const& address)
 {
     if (address.empty() || HasScheme(address))
-        return StoreText::ToUtf8(address);
+        return WideToUtf8(address);
     std::wstring host = address.find(L"www.") != std::wstring::npos ? address : L"www." + address;
-    return "http://" + StoreText::ToUtf8(host);
+    return "http://" + WideToUtf8(host);
 }
 
 void PasteText(std::wstring const& text, Clipboard* clipboard, PasteKeys* keys)

@@ -1,5 +1,7 @@
 #include "platform/Clipboard.h"
 
+#include "platform/base/Utf8.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
@@ -15,30 +17,6 @@
 namespace Tessera {
 
 namespace {
-
-std::string Utf8(std::wstring const& text)
-{
-    std::string out;
-    for (wchar_t c : text) {
-        auto cp = static_cast<unsigned>(c);
-        if (cp < 0x80) {
-            out += static_cast<char>(cp);
-        } else if (cp < 0x800) {
-            out += static_cast<char>(0xC0 | (cp >> 6));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else if (cp < 0x10000) {
-            out += static_cast<char>(0xE0 | (cp >> 12));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else if (cp <= 0x10FFFF) {
-            out += static_cast<char>(0xF0 | (cp >> 18));
-            out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        }
-    }
-    return out;
-}
 
 // Owns the CLIPBOARD selection with an unmapped window and answers the
 // requests of other programs on its own display connection and thread.
@@ -74,7 +52,7 @@ public:
     {
         {
             std::lock_guard lock(m_mutex);
-            m_contents = Utf8(text);
+            m_contents = WideToUtf8(text);
             m_fetched = false;
         }
         XSetSelectionOwner(m_display, m_clipboard, m_window, CurrentTime);

@@ -1,7 +1,7 @@
 #include "platform/IniSettingsStore.h"
 
-#include "platform/AtomicFile.h"
-#include "platform/PathText.h"
+#include "platform/base/AtomicFile.h"
+#include "platform/base/PathText.h"
 #include "platform/Paths.h"
 
 #include <algorithm>

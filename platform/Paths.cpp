@@ -1,6 +1,6 @@
 #include "platform/Paths.h"
 
-#include "platform/PathText.h"
+#include "platform/base/PathText.h"
 
 #include <cerrno>
 #include <climits>

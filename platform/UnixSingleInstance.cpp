@@ -1,6 +1,6 @@
 #include "platform/UnixSingleInstance.h"
 
-#include "platform/PathText.h"
+#include "platform/base/PathText.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,7 +1,7 @@
 #include "store/BoundStatement.h"
 
 #include "store/SQLiteDB.h"
-#include "store/StoreText.h"
+#include "platform/base/Utf8.h"
 
 #include <cstring>
 
@@ -27,7 +27,7 @@ BoundStatement& BoundStatement::Int(int value)
 
 BoundStatement& BoundStatement::Text(std::wstring_view value)
 {
-    std::string const& utf8 = m_texts.emplace_back(StoreText::ToUtf8(value));
+    std::string const& utf8 = m_texts.emplace_back(WideToUtf8(value));
     m_statement.BindText(m_nextIndex++, utf8.c_str(), static_cast<int>(utf8.size()));
     return *this;
 }
@@ -40,7 +40,7 @@ bool BoundStatement::StepWrite()
 std::wstring BoundStatement::ColumnText(int column) const
 {
     char const* text = m_statement.ColumnText(column);
-    return text ? StoreText::FromUtf8(std::string_view(text, std::strlen(text))) : std::wstring();
+    return text ? Utf8ToWideReplacing(std::string_view(text, std::strlen(text))) : std::wstring();
 }
 
 }

@@ -1,7 +1,7 @@
 #include "store/DeviceDatabase.h"
 
 #include "store/Schema.h"
-#include "store/StoreText.h"
+#include "platform/base/PathText.h"
 
 #include <filesystem>
 #include <system_error>
@@ -17,10 +17,10 @@ DeviceDatabase::~DeviceDatabase()
 
 std::string DeviceDatabase::DatabaseFilePath(std::wstring const& dataFolder, std::wstring const& modelName)
 {
-    std::string path = StoreText::ToUtf8(dataFolder);
+    std::string path = ToNativePath(dataFolder);
     if (!path.empty() && path.back() != '/')
         path += '/';
-    return path + "db/" + StoreText::ToUtf8(modelName) + "_data_v1.db";
+    return path + "db/" + ToNativePath(modelName) + "_data_v1.db";
 }
 
 bool DeviceDatabase::OpenDatabase(std::wstring const& dataFolder, std::wstring const& modelName)

@@ -1,5 +1,5 @@
-#include "platform/AtomicFile.h"
-#include "platform/PathText.h"
+#include "platform/base/AtomicFile.h"
+#include "platform/base/PathText.h"
 #include "platform/Paths.h"
 
 #include <test_support/ScopedEnv.h>

@@ -1,4 +1,4 @@
-#include "platform/AtomicFile.h"
+#include "platform/base/AtomicFile.h"
 
 #include <cerrno>
 #include <cstdio>
