@@ -8,10 +8,11 @@ Type2xxSender::Type2xxSender(HidTransport& transport, DeviceClock& clock)
 {
 }
 
-Type2xx::SlotTable Type2xxSender::ReadMacroSlots()
+std::optional<Type2xx::SlotTable> Type2xxSender::ReadMacroSlots()
 {
     Feature8Buffer buffer = Type2xx::ReadMacroSlotsRequest();
-    m_transport.ExchangeFeature8(buffer);
+    if (!m_transport.ExchangeFeature8(buffer))
+        return std::nullopt;
     return Type2xx::ParseSlotTable(buffer);
 }
 

@@ -4,6 +4,8 @@
 #include "device/HidTransport.h"
 #include "device/Type2xxCodec.h"
 
+#include <optional>
+
 namespace Tessera {
 
 // Sends Type2xx commands with their transport operation and pauses. Light
@@ -13,7 +15,9 @@ class Type2xxSender {
 public:
     Type2xxSender(HidTransport& transport, DeviceClock& clock);
 
-    Type2xx::SlotTable ReadMacroSlots();
+    // The slot table; none when the exchange failed, so that an unanswered
+    // read never looks like a keyboard with empty slots.
+    std::optional<Type2xx::SlotTable> ReadMacroSlots();
     bool ClearKeySlots();
     bool SetKeySlot(std::uint8_t slot, std::uint8_t keyCode, std::uint8_t value);
     // All 28 reports of a macro slot block (16 ms before each); true when

@@ -49,7 +49,7 @@ void TaskRunner::Run(WorkerTask const& task)
             m_services.status.QueryBattery();
         else if (family == ProtocolFamily::Type2xx) {
             Type2xxSender sender(m_services.transport, m_services.clock);
-            Type2xxKeyMap(m_services.database, m_services.transport, sender, m_services.clock).CleanUpAfterConnection(profile, layer);
+            Type2xxKeyMap(m_services.database, sender, m_services.clock).CleanUpAfterConnection(profile, layer);
         }
         break;
     case kTaskWriteKeyMap:
@@ -99,7 +99,7 @@ void TaskRunner::WriteKeyMap(WorkerTask const& task, int profile, int layer)
     }
     case ProtocolFamily::Type2xx: {
         Type2xxSender sender(transport, clock);
-        Type2xxKeyMap keys(database, transport, sender, clock);
+        Type2xxKeyMap keys(database, sender, clock);
         if (singleKey)
             keys.WriteSingleKey(profile, layer, task.value);
         else

@@ -51,9 +51,8 @@ SlotChoice OccupiedSlots(Type2xx::SlotTable const& table, int keyCode)
     return { SlotOf(table.macroSlots, keyCode), SlotOf(table.remapSlots, keyCode) };
 }
 
-Type2xxKeyMap::Type2xxKeyMap(DeviceDatabase& database, HidTransport& transport, Type2xxSender& sender, DeviceClock& clock)
+Type2xxKeyMap::Type2xxKeyMap(DeviceDatabase& database, Type2xxSender& sender, DeviceClock& clock)
     : m_database(database)
-    , m_transport(transport)
     , m_sender(sender)
     , m_clock(clock)
 {
@@ -61,12 +60,7 @@ Type2xxKeyMap::Type2xxKeyMap(DeviceDatabase& database, HidTransport& transport, 
 
 std::optional<Type2xx::SlotTable> Type2xxKeyMap::ReadSlots()
 {
-    // The exchange's own result decides whether the table can be trusted: an
-    // unanswered read must not look like a keyboard with empty slots.
-    Feature8Buffer buffer = Type2xx::ReadMacroSlotsRequest();
-    if (!m_transport.ExchangeFeature8(buffer))
-        return std::nullopt;
-    return Type2xx::ParseSlotTable(buffer);
+    return m_sender.ReadMacroSlots();
 }
 
 bool Type2xxKeyMap::WriteKeySlot(int profile, int layer, int keyCode, int slot)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "device/DeviceClock.h"
-#include "device/HidTransport.h"
 #include "device/Type2xxSender.h"
 #include "store/DeviceDatabase.h"
 
@@ -25,7 +24,7 @@ SlotChoice OccupiedSlots(Type2xx::SlotTable const& table, int keyCode);
 // thread; all references must outlive the object.
 class Type2xxKeyMap {
 public:
-    Type2xxKeyMap(DeviceDatabase& database, HidTransport& transport, Type2xxSender& sender, DeviceClock& clock);
+    Type2xxKeyMap(DeviceDatabase& database, Type2xxSender& sender, DeviceClock& clock);
 
     // The slot table; none when the exchange failed.
     std::optional<Type2xx::SlotTable> ReadSlots();
@@ -47,7 +46,6 @@ public:
 
 private:
     DeviceDatabase& m_database;
-    HidTransport& m_transport;
     Type2xxSender& m_sender;
     DeviceClock& m_clock;
 };

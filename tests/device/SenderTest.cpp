@@ -106,10 +106,24 @@ TEST_F(Senders, StoredColoursBeginWhenArmedAndStopAtAFailedFrame)
     EXPECT_TRUE(clock.Sleeps().empty());
 }
 
+TEST_F(Senders, Type2xxSlotTableIsNoneWhenTheExchangeFails)
+{
+    Type2xxSender sender(transport, clock);
+    // Reply: macro slot 2 holds key 0x04, remap slot 1 holds key 0x29.
+    transport.replies = { Hex("07 00 04 00 00 00 00 00 00 00 00 00 00 00 29", 28) };
+    auto const table = sender.ReadMacroSlots();
+    ASSERT_TRUE(table.has_value());
+    EXPECT_EQ(table->macroSlots[1], 0x04);
+    EXPECT_EQ(table->remapSlots[0], 0x29);
+
+    transport.results = { false };
+    EXPECT_FALSE(sender.ReadMacroSlots().has_value());
+}
+
 TEST_F(Senders, Type2xxSlotsAndReceiverForms)
 {
     Type2xxSender sender(transport, clock);
-    sender.ReadMacroSlots();
+    EXPECT_TRUE(sender.ReadMacroSlots().has_value());
     EXPECT_TRUE(sender.ClearKeySlots());
     EXPECT_TRUE(sender.SetKeySlot(2, 0x29, 0x05));
     ASSERT_EQ(transport.Ops(), (std::vector { Op::Exchange, Op::Exchange, Op::FeatureReport }));
