@@ -1,6 +1,6 @@
 #include "platform/DeviceMonitor.h"
 #include "platform/DeviceMonitorName.h"
-#include "platform/DeviceMonitorWake.h"
+#include "platform/DeviceMonitorThread.h"
 
 #include <poll.h>
 #include <sys/socket.h>
@@ -8,7 +8,6 @@
 #include <unistd.h>
 
 #include <cstring>
-#include <thread>
 
 namespace Tessera {
 
@@ -31,23 +30,16 @@ public:
 
     bool Start(DeviceChangeCallback callback) override
     {
-        if (m_thread.joinable() || !m_wake.IsValid() || m_socketPath.size() >= sizeof(sockaddr_un::sun_path))
+        if (m_thread.IsRunning() || !m_thread.IsValid() || m_socketPath.size() >= sizeof(sockaddr_un::sun_path))
             return false;
         m_callback = std::move(callback);
         int const fd = Connect();
         if (fd < 0)
             return false;
-        m_thread = std::thread([this, fd] { Run(fd); });
-        return true;
+        return m_thread.Start([this, fd] { Run(fd); });
     }
 
-    void Stop() override
-    {
-        if (!m_thread.joinable())
-            return;
-        m_wake.Signal();
-        m_thread.join();
-    }
+    void Stop() override { m_thread.Stop(); }
 
 private:
     int Connect() const
@@ -77,7 +69,7 @@ private:
                 if (stopped)
                     return;
             }
-            pollfd wake { m_wake.ReadFd(), POLLIN, 0 };
+            pollfd wake { m_thread.WakeFd(), POLLIN, 0 };
             if (poll(&wake, 1, kReconnectDelayMs) > 0)
                 return;
             fd = Connect();
@@ -88,7 +80,7 @@ private:
     bool Follow(int fd)
     {
         std::string pending;
-        pollfd fds[2] = { { fd, POLLIN, 0 }, { m_wake.ReadFd(), POLLIN, 0 } };
+        pollfd fds[2] = { { fd, POLLIN, 0 }, { m_thread.WakeFd(), POLLIN, 0 } };
         while (true) {
             if (poll(fds, 2, -1) < 0)
                 continue;
@@ -116,9 +108,8 @@ private:
     }
 
     std::string m_socketPath;
-    DeviceMonitorWake m_wake;
     DeviceChangeCallback m_callback;
-    std::thread m_thread;
+    DeviceMonitorThread m_thread;
 };
 
 }

@@ -1,12 +1,11 @@
 #include "platform/DeviceMonitor.h"
 #include "platform/DeviceMonitorName.h"
-#include "platform/DeviceMonitorWake.h"
+#include "platform/DeviceMonitorThread.h"
 
 #include <libudev.h>
 #include <poll.h>
 
 #include <cstring>
-#include <thread>
 
 namespace Tessera {
 
@@ -28,7 +27,7 @@ public:
 
     bool Start(DeviceChangeCallback callback) override
     {
-        if (m_thread.joinable() || !m_wake.IsValid())
+        if (m_thread.IsRunning() || !m_thread.IsValid())
             return false;
         m_udev = udev_new();
         if (m_udev == nullptr)
@@ -40,22 +39,15 @@ public:
             || udev_monitor_enable_receiving(m_monitor) < 0)
             return false;
         m_callback = std::move(callback);
-        m_thread = std::thread([this] { Run(); });
-        return true;
+        return m_thread.Start([this] { Run(); });
     }
 
-    void Stop() override
-    {
-        if (!m_thread.joinable())
-            return;
-        m_wake.Signal();
-        m_thread.join();
-    }
+    void Stop() override { m_thread.Stop(); }
 
 private:
     void Run()
     {
-        pollfd fds[2] = { { udev_monitor_get_fd(m_monitor), POLLIN, 0 }, { m_wake.ReadFd(), POLLIN, 0 } };
+        pollfd fds[2] = { { udev_monitor_get_fd(m_monitor), POLLIN, 0 }, { m_thread.WakeFd(), POLLIN, 0 } };
         while (true) {
             if (poll(fds, 2, -1) < 0)
                 continue;
@@ -89,11 +81,10 @@ private:
         udev_device_unref(device);
     }
 
-    DeviceMonitorWake m_wake;
     udev* m_udev { nullptr };
     udev_monitor* m_monitor { nullptr };
     DeviceChangeCallback m_callback;
-    std::thread m_thread;
+    DeviceMonitorThread m_thread;
 };
 
 }
