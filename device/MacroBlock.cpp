@@ -20,16 +20,23 @@ constexpr std::uint8_t kShortcutPlayTimes = 1;
 
 }
 
+bool MacroWorkBuffer::PlaceStep(std::uint8_t usage, std::uint8_t action)
+{
+    if (stepCount >= kMaxMacroWorkSteps)
+        return false;
+    auto const at = kMacroHeaderSize + 2 * static_cast<std::size_t>(stepCount);
+    bytes[at] = usage;
+    bytes[at + 1] = action;
+    ++stepCount;
+    return true;
+}
+
 int MacroWorkBuffer::PlaceSteps(std::span<MacroStep const> steps)
 {
     int placed = 0;
     for (auto const& step : steps) {
-        if (stepCount >= kMaxMacroWorkSteps)
+        if (!PlaceStep(step.usage, EncodeMacroAction(step.release, step.delayMs)))
             break;
-        auto const at = kMacroHeaderSize + 2 * static_cast<std::size_t>(stepCount);
-        bytes[at] = step.usage;
-        bytes[at + 1] = EncodeMacroAction(step.release, step.delayMs);
-        ++stepCount;
         ++placed;
     }
     return placed;
@@ -39,12 +46,8 @@ int MacroWorkBuffer::PlaceShortcut(int value)
 {
     int placed = 0;
     for (auto const& step : BuiltInShortcutSteps(value)) {
-        if (stepCount >= kMaxMacroWorkSteps)
+        if (!PlaceStep(step.usage, step.action))
             break;
-        auto const at = kMacroHeaderSize + 2 * static_cast<std::size_t>(stepCount);
-        bytes[at] = step.usage;
-        bytes[at + 1] = step.action;
-        ++stepCount;
         ++placed;
     }
     return placed;

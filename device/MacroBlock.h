@@ -39,6 +39,10 @@ public:
 
     std::span<std::uint8_t const, Type3xx::kMacroBlockSize> Type3xxBlock() const;
     std::span<std::uint8_t const, Type2xx::kMacroSlotBlockSize> Type2xxBlock() const;
+
+private:
+    // One step after the last; false when the buffer is full.
+    bool PlaceStep(std::uint8_t usage, std::uint8_t action);
 };
 
 // Type3xx macro block of one key: layer (1 base, 2 Fn), key code, play count,

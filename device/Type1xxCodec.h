@@ -10,7 +10,13 @@ namespace Tessera::Type1xx {
 // Keyboards of device types up to 200: 65-byte output reports with report
 // ID 0 and the command code in byte 1. Pure encoding: no transfers here.
 
+// The program keeps a 360-byte table (two bytes per key index), but the
+// keyboard's table write takes four reports of 60, 60, 60 and 40 bytes: only
+// bytes 0-219, key indexes 0-109, reach the keyboard. Every shipped layout of
+// these keyboards stays below index 110; the report lengths are the
+// firmware's and are kept.
 inline constexpr std::size_t kKeyTableSize = 360;
+inline constexpr std::size_t kKeyTableSentBytes = 220;
 inline constexpr int kKeyTableReports = 4;
 inline constexpr int kKeyTablePauseMs = 10;
 inline constexpr std::size_t kMacroPieceSize = 59;
