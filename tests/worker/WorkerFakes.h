@@ -3,6 +3,9 @@
 #include "app/worker/TaskWorker.h"
 #include "device/HidTransport.h"
 #include "store/DeviceDatabase.h"
+#include "FakeClock.h"
+
+#include <test_support/TempDir.h>
 
 #include <atomic>
 #include <mutex>
@@ -161,6 +164,26 @@ inline int StoreKey(Tessera::DeviceDatabase& database, int profile, int layer, i
 class NoColors final : public Tessera::KeyColorSource {
 public:
     std::size_t CopyKeyColors(std::span<Tessera::KeyColor>) override { return 0; }
+};
+
+// The worker's services as doubles over a database in a temporary folder;
+// fixtures derive from it and build a TaskWorker or TaskRunner from Services().
+struct WorkerDoubles {
+    Tessera::WorkerServices Services()
+    {
+        return Tessera::WorkerServices { queue, window, link, transport, clock, database, external, status, colors };
+    }
+
+    TestSupport::TempDir dir;
+    Tessera::DeviceDatabase database;
+    Tessera::TaskQueue queue;
+    FakeWindow window;
+    Tessera::DeviceLinkState link;
+    RecordingTransport transport;
+    DeviceTest::FakeClock clock;
+    RecordingExternal external;
+    CountingStatus status;
+    NoColors colors;
 };
 
 }

@@ -18,7 +18,7 @@ using namespace WorkerTest;
 
 namespace {
 
-class WorkerPass : public ::testing::Test {
+class WorkerPass : public ::testing::Test, protected WorkerDoubles {
 protected:
     WorkerPass()
     {
@@ -39,17 +39,7 @@ protected:
         link.connectionMode = keyboardLinked ? 0 : -1;
     }
 
-    TestSupport::TempDir dir;
-    DeviceDatabase database;
-    TaskQueue queue;
-    FakeWindow window;
-    DeviceLinkState link;
-    RecordingTransport transport;
-    DeviceTest::FakeClock clock;
-    RecordingExternal external;
-    CountingStatus status;
-    NoColors colors;
-    TaskWorker worker { WorkerServices { queue, window, link, transport, clock, database, external, status, colors } };
+    TaskWorker worker { Services() };
 };
 
 }

@@ -20,7 +20,7 @@ Bytes Head(Bytes const& bytes, std::size_t count)
     return { bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(std::min(count, bytes.size())) };
 }
 
-class Writers : public ::testing::Test {
+class Writers : public ::testing::Test, protected WorkerDoubles {
 protected:
     Writers()
     {
@@ -49,19 +49,9 @@ protected:
 
     void Run(WorkerTask const& task) { runner.Run(task); }
 
-    TestSupport::TempDir dir;
-    DeviceDatabase database;
     int firstProfile { 0 };
     int secondProfile { 0 };
-    TaskQueue queue;
-    FakeWindow window;
-    DeviceLinkState link;
-    RecordingTransport transport;
-    DeviceTest::FakeClock clock;
-    RecordingExternal external;
-    CountingStatus status;
-    NoColors colors;
-    TaskRunner runner { WorkerServices { queue, window, link, transport, clock, database, external, status, colors } };
+    TaskRunner runner { Services() };
 };
 
 }
