@@ -1,7 +1,7 @@
 // The device link against the keyboard emulator through the real hidapi ABI:
 // the emulator's HID library is loaded the way the program loads it, and its
 // daemon's device events come through the program's device monitor.
-#include "EmulatorProcess.h"
+#include "EmulatorLink.h"
 #include "RecordingDoubles.h"
 #include "config/DescriptionFile.h"
 #include "device/DeviceDiagnostics.h"
@@ -22,17 +22,11 @@
 
 using namespace Tessera;
 using namespace DeviceTest;
-using DeviceEmulatorTest::EmulatorProcess;
+using DeviceEmulatorTest::EmulatorLink;
 
 namespace {
 
 constexpr int kWorkerIdleMs = 16;
-
-std::vector<DeviceModel> ShippedConnections()
-{
-    auto const path = (TestSupport::source_dir() / "data" / "config.xml").wstring();
-    return ReadDescriptionFile(path, nullptr, nullptr).connections;
-}
 
 // Runs the discovery pass directly, as the worker does for the status poll.
 struct CountedDiscovery final : DiscoveryTrigger {
@@ -51,22 +45,11 @@ struct CountedDiscovery final : DiscoveryTrigger {
 
 }
 
-class DeviceEmulator : public ::testing::Test {
+class DeviceEmulator : public ::testing::Test, protected EmulatorLink {
 protected:
-    DeviceEmulator()
-        : socketPath((dir / "emulator.sock").string())
-        , hidapiEnv("TESSERA_HIDAPI", EmulatorProcess::HidLibrary())
-        , socketEnv("TESSERA_EMULATOR_SOCKET", socketPath)
-    {
-    }
-
     void Start(std::vector<std::string> const& daemonOptions)
     {
-        emulator.emplace(socketPath, daemonOptions);
-        ASSERT_TRUE(emulator->IsReady()) << "the emulator daemon did not start: " << EmulatorProcess::Executable();
-        std::string error;
-        manager = std::make_unique<HidDeviceManager>(LoadHidBackend(&error), SystemDeviceClock());
-        ASSERT_TRUE(error.empty()) << error;
+        ASSERT_TRUE(StartEmulator(daemonOptions));
         discovery = std::make_unique<DeviceDiscovery>(*manager, screen, tasks);
         auto const connections = ShippedConnections();
         ASSERT_FALSE(connections.empty());
@@ -86,15 +69,9 @@ protected:
         return elapsed();
     }
 
-    TestSupport::TempDir dir;
-    std::string socketPath;
-    TestSupport::ScopedEnv hidapiEnv;
-    TestSupport::ScopedEnv socketEnv;
-    std::optional<EmulatorProcess> emulator;
     RecordingScreen screen;
     RecordingTasks tasks;
     RecordingBattery battery;
-    std::unique_ptr<HidDeviceManager> manager;
     std::unique_ptr<DeviceDiscovery> discovery;
 };
 

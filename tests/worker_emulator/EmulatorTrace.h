@@ -5,10 +5,6 @@
 
 namespace WorkerEmulatorTest {
 
-// Runs `tessera-emulator --socket <socket> <words...>` and keeps what it
-// printed; true on exit code 0.
-bool ControlOutput(std::string const& socketPath, std::vector<std::string> const& words, std::string& output);
-
 // One report the emulated keyboard received, from `tessera-emulator trace`.
 struct ReceivedReport {
     double milliseconds { 0 };

@@ -3,7 +3,7 @@
 // emulated keyboard. Each case stores records, runs one worker pass with the
 // task and compares the reports the keyboard received, and the state it
 // keeps, with what the keyboard must have been sent.
-#include "EmulatorProcess.h"
+#include "EmulatorLink.h"
 #include "EmulatorTrace.h"
 #include "RecordingDoubles.h"
 #include "WorkerFakes.h"
@@ -21,7 +21,7 @@
 
 using namespace Tessera;
 using namespace WorkerTest;
-using DeviceEmulatorTest::EmulatorProcess;
+using DeviceEmulatorTest::EmulatorLink;
 using WorkerEmulatorTest::ReceivedReport;
 
 namespace {
@@ -55,25 +55,13 @@ std::vector<std::string> HexOf(std::vector<ReceivedReport> const& reports)
     return hex;
 }
 
-class WorkerEmulator : public ::testing::Test {
+class WorkerEmulator : public ::testing::Test, protected EmulatorLink {
 protected:
-    WorkerEmulator()
-        : socketPath((dir / "emulator.sock").string())
-        , hidapiEnv("TESSERA_HIDAPI", EmulatorProcess::HidLibrary())
-        , socketEnv("TESSERA_EMULATOR_SOCKET", socketPath)
-    {
-    }
-
     void Start(std::vector<std::string> const& daemonOptions)
     {
-        emulator.emplace(socketPath, daemonOptions);
-        ASSERT_TRUE(emulator->IsReady()) << "the emulator daemon did not start: " << EmulatorProcess::Executable();
-        std::string error;
-        manager = std::make_unique<HidDeviceManager>(LoadHidBackend(&error), SystemDeviceClock());
-        ASSERT_TRUE(error.empty()) << error;
+        ASSERT_TRUE(StartEmulator(daemonOptions));
         discovery = std::make_unique<DeviceDiscovery>(*manager, screen, deviceTasks);
-        auto const config = (TestSupport::source_dir() / "data" / "config.xml").wstring();
-        discovery->RegisterConnectionModes(ReadDescriptionFile(config, nullptr, nullptr).connections);
+        discovery->RegisterConnectionModes(ShippedConnections());
         discovery->RunDiscovery();
         ASSERT_TRUE(discovery->LinkState().keyboardLinked);
         window.deviceType = manager->CurrentDeviceType();
@@ -117,11 +105,11 @@ protected:
     // What the host sent since the last call (writes and feature reports).
     std::vector<ReceivedReport> Sent()
     {
-        std::string text;
-        EXPECT_TRUE(WorkerEmulatorTest::ControlOutput(socketPath, { "trace" }, text));
+        auto const text = emulator->ControlOutput({ "trace" });
+        EXPECT_TRUE(text.has_value());
         EXPECT_TRUE(emulator->Control({ "trace", "clear" }));
         std::vector<ReceivedReport> sent;
-        for (auto const& report : WorkerEmulatorTest::ParseTrace(text))
+        for (auto const& report : WorkerEmulatorTest::ParseTrace(text.value_or("")))
             if (report.direction == "write" || report.direction == "set-feature")
                 sent.push_back(report);
         return sent;
@@ -129,19 +117,13 @@ protected:
 
     std::string Dump()
     {
-        std::string text;
-        EXPECT_TRUE(WorkerEmulatorTest::ControlOutput(socketPath, { "dump" }, text));
-        return text;
+        auto const text = emulator->ControlOutput({ "dump" });
+        EXPECT_TRUE(text.has_value());
+        return text.value_or("");
     }
 
-    TestSupport::TempDir dir;
-    std::string socketPath;
-    TestSupport::ScopedEnv hidapiEnv;
-    TestSupport::ScopedEnv socketEnv;
-    std::optional<EmulatorProcess> emulator;
     DeviceTest::RecordingScreen screen;
     DeviceTest::RecordingTasks deviceTasks;
-    std::unique_ptr<HidDeviceManager> manager;
     std::unique_ptr<DeviceDiscovery> discovery;
     DeviceDatabase database;
     TaskQueue queue;
