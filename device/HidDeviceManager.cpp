@@ -175,6 +175,21 @@ hid_device* HidDeviceManager::GetActiveHandle()
     return m_activeHandle;
 }
 
+hid_device* HidDeviceManager::ActiveHandleIfOpen()
+{
+    return m_isOpen ? GetActiveHandle() : nullptr;
+}
+
+bool HidDeviceManager::ReadReply(hid_device* handle, HidData& data, int timeoutMs)
+{
+    HidReport reply {};
+    int const read = m_backend->ReadTimeout(handle, reply.data(), reply.size(), timeoutMs);
+    if (read <= 0)
+        return false;
+    std::copy_n(reply.begin(), std::min<std::size_t>(static_cast<std::size_t>(read), data.size()), data.begin());
+    return true;
+}
+
 int HidDeviceManager::WriteWithReportId0(hid_device* handle, HidData const& data)
 {
     HidReport report {};
@@ -185,7 +200,7 @@ int HidDeviceManager::WriteWithReportId0(hid_device* handle, HidData const& data
 bool HidDeviceManager::SendFeatureReport(HidReport const& report)
 {
     std::lock_guard lock(m_mutex);
-    hid_device* handle = m_isOpen ? GetActiveHandle() : nullptr;
+    hid_device* handle = ActiveHandleIfOpen();
     if (handle == nullptr)
         return false;
     m_clock.SleepMs(kFeaturePauseMs);
@@ -195,7 +210,7 @@ bool HidDeviceManager::SendFeatureReport(HidReport const& report)
 bool HidDeviceManager::WriteReport(HidReport const& report)
 {
     std::lock_guard lock(m_mutex);
-    hid_device* handle = m_isOpen ? GetActiveHandle() : nullptr;
+    hid_device* handle = ActiveHandleIfOpen();
     if (handle == nullptr)
         return false;
     if (m_backend->Write(handle, report.data(), report.size()) > 0)
@@ -207,7 +222,7 @@ bool HidDeviceManager::WriteReport(HidReport const& report)
 bool HidDeviceManager::WriteData(HidData const& data)
 {
     std::lock_guard lock(m_mutex);
-    hid_device* handle = m_isOpen ? GetActiveHandle() : nullptr;
+    hid_device* handle = ActiveHandleIfOpen();
     if (handle == nullptr)
         return false;
     if (WriteWithReportId0(handle, data) > 0)
@@ -219,7 +234,7 @@ bool HidDeviceManager::WriteData(HidData const& data)
 bool HidDeviceManager::SendCommand(HidData& data, bool waitReply)
 {
     std::lock_guard lock(m_mutex);
-    hid_device* handle = m_isOpen ? GetActiveHandle() : nullptr;
+    hid_device* handle = ActiveHandleIfOpen();
     if (handle == nullptr)
         return false;
     if (WriteWithReportId0(handle, data) <= 0) {
@@ -230,18 +245,13 @@ bool HidDeviceManager::SendCommand(HidData& data, bool waitReply)
     if (!waitReply)
         return true;
     m_clock.SleepMs(kReplyPauseMs);
-    HidReport reply {};
-    int const read = m_backend->ReadTimeout(handle, reply.data(), reply.size(), kReplyTimeoutMs);
-    if (read <= 0)
-        return false;
-    std::copy_n(reply.begin(), std::min<std::size_t>(static_cast<std::size_t>(read), data.size()), data.begin());
-    return true;
+    return ReadReply(handle, data, kReplyTimeoutMs);
 }
 
 bool HidDeviceManager::QueryStatus(HidData& data)
 {
     std::lock_guard lock(m_mutex);
-    hid_device* handle = m_isOpen ? GetActiveHandle() : nullptr;
+    hid_device* handle = ActiveHandleIfOpen();
     if (handle == nullptr)
         return false;
     if (WriteWithReportId0(handle, data) <= 0) {
@@ -249,18 +259,13 @@ bool HidDeviceManager::QueryStatus(HidData& data)
         // A status report may come even when the request did not go out.
         WriteWithReportId0(handle, data);
     }
-    HidReport reply {};
-    int const read = m_backend->ReadTimeout(handle, reply.data(), reply.size(), kStatusTimeoutMs);
-    if (read <= 0)
-        return false;
-    std::copy_n(reply.begin(), std::min<std::size_t>(static_cast<std::size_t>(read), data.size()), data.begin());
-    return true;
+    return ReadReply(handle, data, kStatusTimeoutMs);
 }
 
 bool HidDeviceManager::ExchangeFeature8(Feature8Buffer& buffer)
 {
     std::lock_guard lock(m_mutex);
-    hid_device* handle = m_isOpen ? GetActiveHandle() : nullptr;
+    hid_device* handle = ActiveHandleIfOpen();
     if (handle == nullptr)
         return false;
     std::array<std::uint8_t, kFeature8Size> transfer {};

@@ -80,6 +80,10 @@ private:
     SupportedDevice const* FirstRowFor(int vid, int pid) const;
     DeviceEntry const* FirstEntry(int mode, bool needOnline) const;
     hid_device* GetActiveHandle();
+    // The active handle while the manager is open, else none.
+    hid_device* ActiveHandleIfOpen();
+    // Reads one input report into `data`; false when none came within the time-out.
+    bool ReadReply(hid_device* handle, HidData& data, int timeoutMs);
     int WriteWithReportId0(hid_device* handle, HidData const& data);
 
     mutable std::mutex m_mutex;
