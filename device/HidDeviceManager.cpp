@@ -197,6 +197,14 @@ int HidDeviceManager::WriteWithReportId0(hid_device* handle, HidData const& data
     return m_backend->Write(handle, report.data(), report.size());
 }
 
+bool HidDeviceManager::WriteDataWithRetry(hid_device* handle, HidData const& data, int retryPauseMs)
+{
+    if (WriteWithReportId0(handle, data) > 0)
+        return true;
+    m_clock.SleepMs(retryPauseMs);
+    return WriteWithReportId0(handle, data) > 0;
+}
+
 bool HidDeviceManager::SendFeatureReport(HidReport const& report)
 {
     std::lock_guard lock(m_mutex);
@@ -225,10 +233,7 @@ bool HidDeviceManager::WriteData(HidData const& data)
     hid_device* handle = ActiveHandleIfOpen();
     if (handle == nullptr)
         return false;
-    if (WriteWithReportId0(handle, data) > 0)
-        return true;
-    m_clock.SleepMs(kWriteDataRetryPauseMs);
-    return WriteWithReportId0(handle, data) > 0;
+    return WriteDataWithRetry(handle, data, kWriteDataRetryPauseMs);
 }
 
 bool HidDeviceManager::SendCommand(HidData& data, bool waitReply)
@@ -237,11 +242,8 @@ bool HidDeviceManager::SendCommand(HidData& data, bool waitReply)
     hid_device* handle = ActiveHandleIfOpen();
     if (handle == nullptr)
         return false;
-    if (WriteWithReportId0(handle, data) <= 0) {
-        m_clock.SleepMs(kRetryPauseMs);
-        if (WriteWithReportId0(handle, data) <= 0)
-            return false;
-    }
+    if (!WriteDataWithRetry(handle, data, kRetryPauseMs))
+        return false;
     if (!waitReply)
         return true;
     m_clock.SleepMs(kReplyPauseMs);

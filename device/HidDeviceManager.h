@@ -85,6 +85,8 @@ private:
     // Reads one input report into `data`; false when none came within the time-out.
     bool ReadReply(hid_device* handle, HidData& data, int timeoutMs);
     int WriteWithReportId0(hid_device* handle, HidData const& data);
+    // One write and, after `retryPauseMs`, a second one when the first failed.
+    bool WriteDataWithRetry(hid_device* handle, HidData const& data, int retryPauseMs);
 
     mutable std::mutex m_mutex;
     std::unique_ptr<HidBackend> m_backend;

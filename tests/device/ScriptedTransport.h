@@ -59,11 +59,8 @@ public:
     {
         if (!Send(Exchange, buffer))
             return false;
-        if (!replies.empty()) {
-            if (auto const& answer = replies.front())
-                std::copy_n(answer->begin(), std::min(answer->size(), buffer.size()), buffer.begin());
-            replies.pop_front();
-        }
+        if (!replies.empty())
+            TakeAnswer(replies, buffer);
         return true;
     }
 
@@ -72,14 +69,7 @@ public:
         if (!allowPolls)
             ADD_FAILURE() << "unexpected PollInput";
         calls.push_back({ Poll, {}, m_clock.NowMs() });
-        if (polls.empty())
-            return false;
-        auto answer = polls.front();
-        polls.pop_front();
-        if (!answer)
-            return false;
-        std::copy_n(answer->begin(), std::min(answer->size(), report.size()), report.begin());
-        return true;
+        return TakeAnswer(polls, report);
     }
 
     std::vector<Op> Ops() const
@@ -102,15 +92,20 @@ private:
         return result;
     }
 
-    bool Reply(Tessera::HidData& data)
+    bool Reply(Tessera::HidData& data) { return TakeAnswer(replies, data); }
+
+    // Copies the next scripted answer into `out`; false when none is left or
+    // the answer is "nothing arrived".
+    template<typename Bytes>
+    static bool TakeAnswer(std::deque<std::optional<std::vector<std::uint8_t>>>& answers, Bytes& out)
     {
-        if (replies.empty())
+        if (answers.empty())
             return false;
-        auto answer = replies.front();
-        replies.pop_front();
+        auto answer = answers.front();
+        answers.pop_front();
         if (!answer)
             return false;
-        std::copy_n(answer->begin(), std::min(answer->size(), data.size()), data.begin());
+        std::copy_n(answer->begin(), std::min(answer->size(), out.size()), out.begin());
         return true;
     }
 
