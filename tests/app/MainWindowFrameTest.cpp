@@ -163,3 +163,33 @@ TEST(ForbiddenNames, FifteenWordsFoundInAnyLetterCase)
     EXPECT_FALSE(ContainsForbiddenWord(L"Gaming 1"));
     EXPECT_FALSE(ContainsForbiddenWord(L""));
 }
+
+TEST_F(MainWindowFrame, EmptySpotsDragTheWindowAndControlsDoNot)
+{
+    KeyboardDlg& window = Open();
+    struct Case {
+        CPoint press;
+        bool moves;
+    } const cases[] = {
+        { CPoint(700, 600), true },  // the page area without keyboard
+        { CPoint(900, 30), true },   // the caption band
+        { CPoint(95, 688), false },  // a device tile
+        { CPoint(1206, 30), false }, // the minimise button
+    };
+    for (Case const& c : cases) {
+        CRect before;
+        window.GetWindowRect(before);
+        m_driver.MouseMove(window.GetSafeHwnd(), c.press);
+        m_driver.MouseDown(window.GetSafeHwnd(), c.press);
+        m_driver.RunUntilIdle();
+        m_driver.MouseMove(window.GetSafeHwnd(), c.press + CPoint(40, 25));
+        m_driver.MouseUp(window.GetSafeHwnd(), c.press + CPoint(40, 25));
+        m_driver.RunUntilIdle();
+        CRect after;
+        window.GetWindowRect(after);
+        EXPECT_EQ(after.TopLeft() - before.TopLeft() == CPoint(40, 25), c.moves) << c.press.x << "," << c.press.y;
+        window.MoveWindow(before);
+        window.ShowWindow(SW_SHOW);
+        m_driver.RunUntilIdle();
+    }
+}
