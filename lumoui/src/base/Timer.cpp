@@ -41,20 +41,22 @@ Owners& owners()
 
 void RKTimer::StopRecord(std::shared_ptr<Record> const& record)
 {
+    std::thread thread;
     {
         std::lock_guard lock(record->mutex);
         record->stop = true;
+        thread = std::move(record->thread);
     }
     record->cv.notify_all();
-    if (!record->thread.joinable())
+    if (!thread.joinable())
         return;
     // A timer killed from its own callback cannot join itself: its thread
     // ends on its own and is joined later by the owner.
-    if (record->thread.get_id() == std::this_thread::get_id()) {
+    if (thread.get_id() == std::this_thread::get_id()) {
         std::lock_guard lock(m_mutex);
-        m_finished.push_back(std::move(record->thread));
+        m_finished.push_back(std::move(thread));
     } else {
-        record->thread.join();
+        thread.join();
     }
 }
 
@@ -104,7 +106,10 @@ unsigned RKTimer::SetTimer(unsigned periodMs, CString const& name, int appFlag)
         m_records.push_back(record);
     }
     // The thread keeps its record alive; `this` outlives it because every
-    // owner kills its timers before it is destroyed.
+    // owner kills its timers before it is destroyed. The record's mutex is
+    // held until the thread object is stored, and the thread takes that mutex
+    // before its first tick, so a kill from the first tick finds the thread.
+    std::unique_lock start_lock(record->mutex);
     record->thread = std::thread([this, record] {
         auto next = std::chrono::steady_clock::now() + record->period;
         for (;;) {
@@ -122,6 +127,14 @@ unsigned RKTimer::SetTimer(unsigned periodMs, CString const& name, int appFlag)
                 next = now + record->period; // skip missed ticks rather than bursting
         }
     });
+    // A kill from another thread that came before the thread object was
+    // stored found nothing to join; the thread stops at once and is joined here.
+    std::thread stopped_early;
+    if (record->stop)
+        stopped_early = std::move(record->thread);
+    start_lock.unlock();
+    if (stopped_early.joinable())
+        stopped_early.join();
     return record->id;
 }
 
