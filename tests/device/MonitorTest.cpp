@@ -98,6 +98,8 @@ public:
 
     std::string AcceptAndReadWatch()
     {
+        if (m_client >= 0)
+            close(m_client);
         m_client = accept(m_listen, nullptr, nullptr);
         std::string line;
         char c;
@@ -142,6 +144,32 @@ TEST(EmulatorDeviceMonitor, DeliversEventLinesThroughTheCallback)
     EXPECT_EQ(events[0].interfaceName, "HID#VID_320F&PID_5055&MI_02#emu:/cable/2");
     EXPECT_EQ(events[1].kind, DeviceChangeKind::Removal);
     EXPECT_EQ(events[1].interfaceName, "HID#VID_320F&PID_5088&MI_02#emu:/receiver/2");
+    lock.unlock();
+    monitor->Stop();
+}
+
+TEST(EmulatorDeviceMonitor, FollowsTheDaemonAgainAfterAStop)
+{
+    TestSupport::TempDir dir;
+    auto const path = (dir / "emulator.sock").string();
+    FakeDaemon daemon(path);
+    auto monitor = CreateEmulatorDeviceMonitor(path);
+    ASSERT_TRUE(monitor->Start([](DeviceChangeEvent const&) { }));
+    EXPECT_EQ(daemon.AcceptAndReadWatch(), "watch");
+    monitor->Stop();
+
+    std::mutex mutex;
+    std::condition_variable changed;
+    int arrivals = 0;
+    ASSERT_TRUE(monitor->Start([&](DeviceChangeEvent const&) {
+        std::lock_guard lock(mutex);
+        ++arrivals;
+        changed.notify_all();
+    }));
+    EXPECT_EQ(daemon.AcceptAndReadWatch(), "watch");
+    daemon.Send("add usb 320F 5055 2 emu:/cable/2\n");
+    std::unique_lock lock(mutex);
+    EXPECT_TRUE(changed.wait_for(lock, std::chrono::seconds(5), [&] { return arrivals == 1; }));
     lock.unlock();
     monitor->Stop();
 }
