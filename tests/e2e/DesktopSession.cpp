@@ -228,7 +228,7 @@ bool DesktopSession::ClickUntil(std::string const& title, int x, int y, std::fun
     // A click can be lost while the program is busy (the worker disables the
     // window while it talks to the keyboard), so it is repeated until the
     // condition shows that it arrived.
-    return WaitFor([&] { return condition() || (Click(FindWindow(title), x, y) && WaitFor(condition, 1500)); }, timeoutMs);
+    return WaitFor([&] { return condition() || (Click(FindWindow(title), x, y) && WaitFor(condition, 3000)); }, timeoutMs);
 }
 
 std::string DesktopSession::SaveScreenshot(unsigned long window, std::string const& name)
