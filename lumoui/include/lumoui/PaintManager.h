@@ -159,7 +159,7 @@ public:
     // The skin folder with a trailing slash: <program folder>/skins/<theme>/.
     static CString GetSkinFolder();
     // A skin file's name as the skin folder spells it: the program and the
-    // layout files name files with either separator ("icon\\icon.png");
+    // layout files name files with either separator ("icon\\icon_keyboard.png");
     // '\\' becomes '/'. Every skin file the toolkit loads goes through it.
     static CString NormalizeSkinName(CString name);
     // GetSkinFolder() + NormalizeSkinName(name).
