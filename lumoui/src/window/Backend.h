@@ -45,6 +45,8 @@ public:
     virtual bool CreateSurface(HWND window, CRect screenRect, unsigned style, unsigned exStyle) = 0;
     virtual void DestroySurface(HWND window) = 0;
     virtual void Show(HWND window, bool show, bool activate) = 0;
+    // Iconifies the window: it stays reachable from the desktop's task bar.
+    virtual void Minimize(HWND window) = 0;
     virtual void SetBounds(HWND window, CRect screenRect) = 0;
     virtual void SetTitle(HWND window, CString const& title) = 0;
     // frame holds the whole client area; only dirty needs to reach the screen.

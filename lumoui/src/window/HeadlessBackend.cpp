@@ -17,6 +17,7 @@ public:
     bool CreateSurface(HWND, CRect, unsigned, unsigned) override { return true; }
     void DestroySurface(HWND) override { }
     void Show(HWND, bool, bool) override { }
+    void Minimize(HWND) override { }
     void SetBounds(HWND, CRect) override { }
     void SetTitle(HWND, CString const&) override { }
     void Present(HWND, MImage const&, CRect) override { }

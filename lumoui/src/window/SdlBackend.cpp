@@ -75,11 +75,21 @@ public:
         if (SDL_Window* w = Lookup(hwnd)) {
             if (show) {
                 SDL_ShowWindow(w);
+                if (SDL_GetWindowFlags(w) & SDL_WINDOW_MINIMIZED)
+                    SDL_RestoreWindow(w);
                 if (activate)
                     SDL_RaiseWindow(w);
             } else {
                 SDL_HideWindow(w);
             }
+        }
+    }
+
+    void Minimize(HWND hwnd) override
+    {
+        if (SDL_Window* w = Lookup(hwnd)) {
+            SDL_ShowWindow(w);
+            SDL_MinimizeWindow(w);
         }
     }
 

@@ -344,7 +344,10 @@ void WindowSystem::Show(HWND hwnd, int cmd)
     else
         window->style &= ~WS_VISIBLE;
     bool activate = show && cmd != SW_SHOWNA && cmd != SW_SHOWNOACTIVATE && !(window->style & WS_MINIMIZE);
-    m_backend->Show(hwnd, show && !(window->style & WS_MINIMIZE), activate);
+    if (show && (window->style & WS_MINIMIZE))
+        m_backend->Minimize(hwnd);
+    else
+        m_backend->Show(hwnd, show, activate);
     if (changed)
         Send(hwnd, WM_SHOWWINDOW, show ? 1 : 0, 0);
     if (show)
