@@ -100,8 +100,6 @@ public:
     // ---- MControl ----
     void SetControlRect(CRect rc) override;
     void DrawControl(MGraphics& g, CRect clip) override;
-    int SetControlFocus(int focus) override;
-    int OnControlTimer() override;
     LRESULT OnMessage(unsigned id, unsigned code, WPARAM wParam, LPARAM lParam) override;
     int OnControlMouseMove(unsigned flags, CPoint pt) override;
     int OnControlLButtonDown(unsigned flags, CPoint pt) override;

@@ -104,24 +104,12 @@ void DListBox::HideEdit()
     });
 }
 
-int DListBox::SetControlFocus(int focus)
-{
-    return MPanel::SetControlFocus(focus);
-}
-
-int DListBox::OnControlTimer()
-{
-    return MPanel::OnControlTimer();
-}
-
 LRESULT DListBox::OnMessage(unsigned id, unsigned code, WPARAM wParam, LPARAM lParam)
 {
     if (ListLogic<DListBox>::SwallowEditMessage(*this, id, code))
         return 1;
     return MPanel::OnMessage(id, code, wParam, lParam);
 }
-
-// ---- drawing ----
 
 void DListBox::DrawControl(MGraphics& g, CRect)
 {

@@ -130,24 +130,12 @@ void CRecordList::HideEdit()
     });
 }
 
-int CRecordList::SetControlFocus(int focus)
-{
-    return MPanel::SetControlFocus(focus);
-}
-
-int CRecordList::OnControlTimer()
-{
-    return MPanel::OnControlTimer();
-}
-
 LRESULT CRecordList::OnMessage(unsigned id, unsigned code, WPARAM wParam, LPARAM lParam)
 {
     if (ListLogic<CRecordList>::SwallowEditMessage(*this, id, code))
         return 1;
     return MPanel::OnMessage(id, code, wParam, lParam);
 }
-
-// ---- drawing ----
 
 void CRecordList::DrawControl(MGraphics& g, CRect)
 {
